@@ -1,0 +1,8 @@
+#!/bin/sh
+# Builds plumora-cli and runs the main job on the bundled example project.
+set -eu
+cd "$(dirname "$0")/.."
+sh scripts/bootstrap.sh
+cmake -S . -B build -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake --build build -j"$(nproc)" --target plumora-cli
+./build/plumora-cli list examples/Inventory/Inventory.vbp

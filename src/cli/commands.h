@@ -1,0 +1,30 @@
+// The subcommands of plumora-cli. main.cpp holds the table and generates the
+// usage text from it; each command lives in a file of its own.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace plumora::cli {
+
+// Exit codes shared by every subcommand.
+constexpr int kExitOk = 0;
+constexpr int kExitFailed = 1;  // the work failed, or (for --check) something would change
+constexpr int kExitUsage = 2;
+
+struct CliCommand {
+    const char* Name;
+    const char* Arguments;  // shown after the name in the usage text
+    const char* Summary;
+    const char* Options;    // one option per line, already indented; may be empty
+    int (*Run)(const std::vector<std::string>& args);
+};
+
+const std::vector<CliCommand>& Commands();
+
+// Prints "plumora-cli: <message>" and a hint to stderr; returns kExitUsage.
+int UsageError(const std::string& message);
+
+int RunList(const std::vector<std::string>& args);
+
+}  // namespace plumora::cli

@@ -1,0 +1,74 @@
+// plumora-cli: the headless front end. main only dispatches; every
+// subcommand calls a core service and reports its result.
+#include <cstring>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "cli/commands.h"
+
+namespace plumora::cli {
+
+const std::vector<CliCommand>& Commands() {
+    static const std::vector<CliCommand> commands = {
+        {"list", "PROJECT", "open a .VBP or .MAK project and list its source files",
+         "  --yes     answer OK when a listed file is not a text file (leave it out and go on)\n",
+         RunList},
+    };
+    return commands;
+}
+
+int UsageError(const std::string& message) {
+    std::cerr << "plumora-cli: " << message << "\n"
+              << "Try 'plumora-cli --help'.\n";
+    return kExitUsage;
+}
+
+static void PrintUsage(std::ostream& out) {
+    out << "Plumora/VB 3.0 - styles classic Visual Basic (VB3 to VB6) source code\n\n"
+        << "Usage: plumora-cli COMMAND [OPTIONS] ARGUMENTS\n"
+        << "       plumora-cli --help | --version\n\n"
+        << "Commands:\n";
+    for (const auto& c : Commands()) {
+        std::string head = std::string(c.Name) + " " + c.Arguments;
+        out << "  " << head;
+        for (std::size_t n = head.size(); n < 26; ++n) out << ' ';
+        out << c.Summary << "\n";
+        if (c.Options && *c.Options) out << "    " << std::string(c.Options).substr(2);
+    }
+    out << "\nSettings are read from VBPLUMO3.INI in $PLUMORA_CONFIG_DIR, else\n"
+        << "$XDG_CONFIG_HOME/plumora, else ~/.config/plumora.\n"
+        << "\nExit status: 0 done, 1 failed (or, with --check, a file would change), 2 usage.\n";
+}
+
+}  // namespace plumora::cli
+
+int main(int argc, char** argv) {
+    using namespace plumora::cli;
+    std::vector<std::string> args(argv + 1, argv + argc);
+    if (args.empty()) {
+        PrintUsage(std::cerr);
+        return kExitUsage;
+    }
+    const std::string& first = args[0];
+    if (first == "--help" || first == "-h" || first == "help") {
+        PrintUsage(std::cout);
+        return kExitOk;
+    }
+    if (first == "--version") {
+        std::cout << "plumora-cli " << PLUMORA_VERSION_STRING << " (Plumora/VB 3.0)\n";
+        return kExitOk;
+    }
+    for (const auto& c : Commands()) {
+        if (first == c.Name) {
+            std::vector<std::string> rest(args.begin() + 1, args.end());
+            try {
+                return c.Run(rest);
+            } catch (const std::exception& e) {
+                std::cerr << "plumora-cli: internal error: " << e.what() << "\n";
+                return kExitUsage;
+            }
+        }
+    }
+    return UsageError("unknown command '" + first + "'");
+}

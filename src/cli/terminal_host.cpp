@@ -1,0 +1,53 @@
+#include "cli/terminal_host.h"
+
+#include <cstdio>
+
+namespace plumora::cli {
+
+namespace {
+
+// Message texts carry file names taken from project files; a hostile project
+// must not be able to send escape sequences to the user's terminal.
+std::string Printable(const std::string& text) {
+    std::string out;
+    out.reserve(text.size());
+    for (unsigned char c : text) {
+        if (c < 32 || c == 127) {
+            char buf[8];
+            std::snprintf(buf, sizeof buf, "\\x%02X", c);
+            out += buf;
+        } else {
+            out += static_cast<char>(c);
+        }
+    }
+    return out;
+}
+
+}  // namespace
+
+MsgResult TerminalCommandHost::ShowMessage(MsgKind kind, const std::string& text,
+                                           MsgButtons buttons) {
+    const char* prefix = "";
+    switch (kind) {
+        case MsgKind::Information: prefix = ""; break;
+        case MsgKind::Warning: prefix = "warning: "; break;
+        case MsgKind::Error: prefix = "error: "; break;
+        case MsgKind::Question: prefix = "question: "; break;
+    }
+    err_ << prefix << Printable(text);
+    switch (buttons) {
+        case MsgButtons::Ok:
+            err_ << "\n";
+            return MsgResult::Ok;
+        case MsgButtons::OkCancel:
+            err_ << (assume_yes_ ? " [OK: --yes]\n" : " [Cancel: run with --yes to answer OK]\n");
+            return assume_yes_ ? MsgResult::Ok : MsgResult::Cancel;
+        case MsgButtons::YesNo:
+        case MsgButtons::YesNoCancel:
+            err_ << (assume_yes_ ? " [Yes: --yes]\n" : " [No: run with --yes to answer Yes]\n");
+            return assume_yes_ ? MsgResult::Yes : MsgResult::No;
+    }
+    return MsgResult::Cancel;
+}
+
+}  // namespace plumora::cli

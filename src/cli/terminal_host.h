@@ -1,0 +1,27 @@
+// The command host of plumora-cli: message boxes become lines on stderr, and
+// questions are answered by the --yes flag (yes/OK) or refused (no/Cancel).
+#pragma once
+
+#include <iostream>
+
+#include "host/command_host.h"
+
+namespace plumora::cli {
+
+class TerminalCommandHost : public ICommandHost {
+public:
+    TerminalCommandHost(bool assumeYes, std::ostream& err = std::cerr)
+        : assume_yes_(assumeYes), err_(err) {}
+
+    MsgResult ShowMessage(MsgKind kind, const std::string& text, MsgButtons buttons) override;
+    void SetHourglass(bool) override {}
+    void GaugeShow(bool) override {}
+    void GaugeSetMax(int) override {}
+    void GaugeSetPosition(int) override {}
+
+private:
+    bool assume_yes_;
+    std::ostream& err_;
+};
+
+}  // namespace plumora::cli

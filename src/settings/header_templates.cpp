@@ -1,0 +1,125 @@
+// The built-in header templates, reading and writing template files, and
+// loading the templates named by the options.
+#include "settings/header_templates.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+
+#include "host/command_host.h"
+#include "io/atomic_write.h"
+#include "settings/config_dir.h"
+#include "settings/option_set.h"
+
+namespace plumora {
+
+namespace {
+
+TIoResult ReadSmallFile(const std::string& path, std::string& bytes) {
+    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return TIoResult::Failure("Cannot open " + path + ": " + std::strerror(errno));
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        return TIoResult::Failure("Cannot read " + path + ": not a regular file.");
+    }
+    char block[16 * 1024];
+    for (;;) {
+        ssize_t got = ::read(fd, block, sizeof block);
+        if (got < 0) {
+            if (errno == EINTR) continue;
+            int err = errno;
+            ::close(fd);
+            return TIoResult::Failure("Cannot read " + path + ": " + std::strerror(err));
+        }
+        if (got == 0) break;
+        if (bytes.size() + static_cast<std::size_t>(got) > kMaxTemplateFileSize) {
+            ::close(fd);
+            return TIoResult::Failure("Cannot read " + path + ": too large for a header template.");
+        }
+        bytes.append(block, static_cast<std::size_t>(got));
+    }
+    ::close(fd);
+    return TIoResult::Success();
+}
+
+// Replaces `lines` with the file's lines; a warning and no change otherwise.
+void LoadOneTemplate(ICommandHost& host, const std::string& name, const char* failureText,
+                     std::vector<std::string>& lines) {
+    if (name.empty()) return;
+    if (!ReadTemplateFile(ResolveTemplatePath(name), lines).Ok) {
+        ShowWarning(host, failureText + name);
+    }
+}
+
+}  // namespace
+
+std::string ResolveTemplatePath(const std::string& name) {
+    if (name.empty() || name.front() == '/') return name;
+    std::string relative = name;
+    for (char& c : relative) {
+        if (c == '\\') c = '/';
+    }
+    return ConfigDir() + "/" + relative;
+}
+
+TIoResult ReadTemplateFile(const std::string& localPath, std::vector<std::string>& lines) {
+    if (localPath.empty()) return TIoResult::Failure("Cannot open a file without a name.");
+    std::string bytes;
+    TIoResult result = ReadSmallFile(localPath, bytes);
+    if (!result.Ok) return result;
+    if (bytes.find('\0') != std::string::npos) {
+        return TIoResult::Failure("Cannot read " + localPath + ": not a text file.");
+    }
+    std::vector<std::string> read;
+    SplitTextLines(bytes, read);
+    lines = std::move(read);
+    return TIoResult::Success();
+}
+
+TIoResult WriteTemplateFile(const std::string& localPath, const std::vector<std::string>& lines) {
+    std::string text;
+    for (const std::string& line : lines) {
+        text += line;
+        text += "\r\n";
+    }
+    std::string reason;
+    if (!AtomicWriteFile(localPath, text, &reason)) {
+        return TIoResult::Failure("Cannot write " + localPath + ": " + reason);
+    }
+    return TIoResult::Success();
+}
+
+std::vector<std::string> TOptionSet::BuiltInSubHeader() {
+    return {
+        "'! -----------------------------------------------------------",
+        "'!  Name   :  %n",
+        "'!  Author :  %a",
+        "'!  Date   :  %d",
+        "'!  Params :  %p",
+        "'!  Purpose:  ",
+        "'!",
+        "'! DATE      WHO         WHAT",
+        "'! --------  ---------- --------------------------------------",
+        "'!",
+        "'! -----------------------------------------------------------"
+    };
+}
+
+std::vector<std::string> TOptionSet::BuiltInFunctionHeader() {
+    std::vector<std::string> lines = BuiltInSubHeader();
+    lines.insert(lines.begin() + 5, "'!  Returns:  %r");
+    return lines;
+}
+
+void TOptionSet::LoadCommentHeaders(ICommandHost& host) {
+    LoadOneTemplate(host, Text(Opt::SubLevelCommentsFile),
+                    "Unable to load sub comment header file: ", SubHeaderTemplate);
+    LoadOneTemplate(host, Text(Opt::FunctionLevelCommentsFile),
+                    "Unable to load function comment header file: ", FunctionHeaderTemplate);
+}
+
+}  // namespace plumora
