@@ -55,9 +55,9 @@ TEST_F(CliListTest, ListsEveryEntryAndTheVersion) {
     CliRun run = Run({"list", vbp});
     EXPECT_EQ(run.Exit, 0) << run.Err;
     EXPECT_EQ(run.Err, "");
-    EXPECT_NE(run.Out.find("\nMAIN.FRM   form      39      3  "), std::string::npos) << run.Out;
+    EXPECT_NE(run.Out.find("\nMAIN.FRM   0 form      39      3  "), std::string::npos) << run.Out;
     EXPECT_NE(run.Out.find("Forms/Main.frm\n"), std::string::npos) << run.Out;
-    EXPECT_NE(run.Out.find("\nUtils.bas  module    29      1  "), std::string::npos) << run.Out;
+    EXPECT_NE(run.Out.find("\nUtils.bas  1 module    29      1  "), std::string::npos) << run.Out;
     EXPECT_NE(run.Out.find("VB version: 4 (.VBP)\n"), std::string::npos) << run.Out;
     // Header, two rows and the version; the columns line up.
     std::vector<std::string> lines;
