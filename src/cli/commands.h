@@ -26,5 +26,6 @@ const std::vector<CliCommand>& Commands();
 int UsageError(const std::string& message);
 
 int RunList(const std::vector<std::string>& args);
+int RunDiff(const std::vector<std::string>& args);
 
 }  // namespace plumora::cli

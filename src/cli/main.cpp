@@ -14,6 +14,8 @@ const std::vector<CliCommand>& Commands() {
         {"list", "PROJECT", "open a .VBP or .MAK project and list its source files",
          "  --yes     answer OK when a listed file is not a text file (leave it out and go on)\n",
          RunList},
+        {"diff", "OLD NEW", "compare two files line by line (exit 0 equal, 1 different)",
+         "  --unified  print a unified diff with 3 lines of context instead of rows\n", RunDiff},
     };
     return commands;
 }
