@@ -26,6 +26,7 @@ const std::vector<CliCommand>& Commands();
 int UsageError(const std::string& message);
 
 int RunList(const std::vector<std::string>& args);
+int RunFormat(const std::vector<std::string>& args);
 int RunDiff(const std::vector<std::string>& args);
 
 }  // namespace plumora::cli

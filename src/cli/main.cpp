@@ -14,6 +14,11 @@ const std::vector<CliCommand>& Commands() {
         {"list", "PROJECT", "open a .VBP or .MAK project and list its source files",
          "  --yes     answer OK when a listed file is not a text file (leave it out and go on)\n",
          RunList},
+        {"format", "FILE...", "style source files and print them (CR LF line ends)",
+         "  --ini FILE    options from FILE instead of VBPLUMO3.INI\n"
+         "    --check       write nothing; exit 1 when a file would change\n"
+         "    --output DIR  write the styled files into DIR (never over an input)\n",
+         RunFormat},
         {"diff", "OLD NEW", "compare two files line by line (exit 0 equal, 1 different)",
          "  --unified  print a unified diff with 3 lines of context instead of rows\n", RunDiff},
     };

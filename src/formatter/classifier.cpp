@@ -1,0 +1,219 @@
+// The statement classifier and the line tests that share its cleaning.
+#include "formatter/classifier.h"
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "formatter/line_ops.h"
+
+namespace plumora {
+
+namespace {
+
+// The code of the line, trimmed, without comment or literals, upper-cased,
+// written into a buffer that lives as long as the thread (the pass asks these
+// questions for every line; no allocation once the buffer has grown).
+std::string_view CleanCode(std::string_view line) {
+    thread_local std::string buffer;
+    CleanCodeInto(line, buffer);
+    return buffer;
+}
+
+std::string_view WithoutLineNumber(std::string_view line) {
+    std::string_view number, statement;
+    SplitLineNumber(line, number, statement);
+    return statement;
+}
+
+// Statements that may stand alone before a ":" separator and so must not be
+// taken for labels ("Else: x = 1").
+bool IsStandaloneKeyword(std::string_view word) {
+    static constexpr std::array<std::string_view, 10> kWords = {
+        "DO", "ELSE", "END", "LOOP", "NEXT", "WEND", "RESUME", "RETURN", "STOP", "BEEP"};
+    for (auto w : kWords)
+        if (w == word) return true;
+    return false;
+}
+
+}  // namespace
+
+namespace {
+
+// The tests on code already cleaned by CleanCode.
+bool IsLabelCode(std::string_view u) {
+    if (u.empty()) return false;
+    if (u.back() == ':') return true;
+    std::size_t i = 0;
+    if (u[0] >= '0' && u[0] <= '9') {
+        while (i < u.size() && u[i] >= '0' && u[i] <= '9') ++i;
+    } else if (u[0] >= 'A' && u[0] <= 'Z') {
+        while (i < u.size() && IsIdentChar(u[i])) ++i;
+        if (IsStandaloneKeyword(u.substr(0, i))) return false;
+    } else {
+        return false;
+    }
+    return i < u.size() && u[i] == ':' && (i + 1 == u.size() || u[i + 1] != '=');
+}
+
+bool EndsWithContinuationCode(std::string_view u) {
+    if (u.empty() || u.back() != '_') return false;
+    return u.size() == 1 || IsTrimmed(u[u.size() - 2]);
+}
+
+bool IsSingleLineIfCode(std::string_view u) {
+    std::string_view t = WithoutLineNumber(u);
+    if (t.size() < 2 || t[0] != 'I' || t[1] != 'F') return false;
+    if (t.size() > 2 && IsIdentChar(t[2])) return false;  // IfFlag = 1
+    // Then must be the keyword, not part of a longer name (bThenFlag).
+    for (std::size_t p = t.find("THEN", 2); p != std::string_view::npos;
+         p = t.find("THEN", p + 1)) {
+        bool wordStart = !IsIdentChar(t[p - 1]);
+        bool wordEnd = p + 4 == t.size() || !IsIdentChar(t[p + 4]);
+        if (wordStart && wordEnd) return p + 4 < t.size();
+    }
+    return false;
+}
+
+}  // namespace
+
+bool IsLabelLine(std::string_view line) { return IsLabelCode(CleanCode(line)); }
+
+bool EndsWithContinuation(std::string_view line) {
+    return EndsWithContinuationCode(CleanCode(line));
+}
+
+bool IsSingleLineIf(std::string_view line) { return IsSingleLineIfCode(CleanCode(line)); }
+
+TLineFacts AnalyseLine(std::string_view line) {
+    TLineFacts facts;
+    facts.Kind = Classify(line);
+    std::string_view u = CleanCode(line);
+    facts.Label = IsLabelCode(u);
+    facts.SingleLineIf = IsSingleLineIfCode(u);
+    facts.Continued = EndsWithContinuationCode(u);
+    return facts;
+}
+
+bool HasColonStatements(std::string_view line) {
+    if (IsLabelLine(line)) return false;
+    std::string_view u = CleanCode(line);
+    return u.find(':') != std::string_view::npos && u.find(":=") == std::string_view::npos;
+}
+
+bool IsAttributeLine(std::string_view line) {
+    std::string_view t = TrimLeftView(line);
+    return t.size() > 10 && t.substr(0, 10) == "Attribute " &&
+           (IsIdentChar(t[10]) && !(t[10] >= '0' && t[10] <= '9'));
+}
+
+namespace {
+
+struct KeywordTest {
+    std::string_view Text;
+    bool OnT2;  // tested on the line with one blank appended
+    TStatementKind Kind;
+};
+
+// The keyword table in its order: the last matching test wins. The entries
+// after "Next " cover procedure forms and Enum blocks that VB5 and VB6 code
+// uses every day; they take the codes of the siblings they behave like.
+constexpr std::array<KeywordTest, 53> kKeywords = {{
+    {"Property ", false, 0},
+    {"Private Property ", false, 2},
+    {"Static Property ", false, 6},
+    {"Public Property ", false, 8},
+    {"End Property ", true, 1},
+    {"Function ", false, 0},
+    {"Private Function ", false, 2},
+    {"Static Function ", false, 6},
+    {"Public Function ", false, 8},
+    {"End Function ", true, 1},
+    {"Sub ", false, 3},
+    {"Private Sub ", false, 4},
+    {"Static Sub ", false, 7},
+    {"Public Sub ", false, 9},
+    {"End Sub ", true, 5},
+    {"With ", false, 32},
+    {"End With ", true, 33},
+    {"Type ", false, 30},
+    {"Public Type ", false, 30},
+    {"Private Type ", false, 30},
+    // "Type As " (a member called Type) is tested after the table.
+    {"End Type ", true, 31},
+    {"If ", false, 15},
+    {"Else ", true, 16},
+    {"ElseIf ", false, 17},
+    {"End If ", true, 18},
+    {"#If ", false, 15},
+    {"#Else ", true, 16},
+    {"#ElseIf ", false, 17},
+    {"#End If ", true, 18},
+    {"Select Case ", false, 19},
+    {"Case ", false, 20},
+    {"End Select ", true, 21},
+    {"Do ", true, 22},
+    {"Loop ", true, 25},
+    {"While ", false, 26},
+    {"Wend ", true, 27},
+    {"For ", false, 28},
+    {"Next ", true, 29},
+    {"Friend Property ", false, 8},
+    {"Friend Function ", false, 8},
+    {"Friend Sub ", false, 9},
+    {"Private Static Property ", false, 6},
+    {"Public Static Property ", false, 6},
+    {"Friend Static Property ", false, 6},
+    {"Private Static Function ", false, 6},
+    {"Public Static Function ", false, 6},
+    {"Friend Static Function ", false, 6},
+    {"Private Static Sub ", false, 7},
+    {"Public Static Sub ", false, 7},
+    {"Friend Static Sub ", false, 7},
+    {"Enum ", false, 30},
+    {"Public Enum ", false, 30},
+    {"Private Enum ", false, 30},
+}};
+
+constexpr KeywordTest kEndEnum{"End Enum ", true, 31};
+
+bool Matches(std::string_view t, const KeywordTest& k) {
+    if (t.substr(0, k.Text.size()) == k.Text) return true;
+    // On t2 the keyword may also be the whole line ("End If" + the blank).
+    return k.OnT2 && t.size() + 1 == k.Text.size() && k.Text.substr(0, t.size()) == t;
+}
+
+// The tests that can match a line, by its first character, in table order.
+struct KeywordIndex {
+    std::array<std::vector<const KeywordTest*>, 256> ByFirst;
+    KeywordIndex() {
+        for (const auto& k : kKeywords) ByFirst[static_cast<unsigned char>(k.Text[0])].push_back(&k);
+        ByFirst[static_cast<unsigned char>('E')].push_back(&kEndEnum);
+    }
+};
+
+}  // namespace
+
+TStatementKind Classify(std::string_view line) {
+    static const KeywordIndex index;
+    std::string_view t = WithoutLineNumber(TrimLeftView(line));
+    if (t.empty()) return skOther;
+    TStatementKind kind = skOther;
+    for (const KeywordTest* k : index.ByFirst[static_cast<unsigned char>(t[0])])
+        if (Matches(t, *k)) kind = k->Kind;
+    if (kind == skTypeStart && StartsWithNoCase(t, "TYPE AS ")) kind = skOther;
+    return kind;
+}
+
+int NextLoopCount(std::string_view line) {
+    std::string_view u = TrimLeftView(CleanCode(WithoutLineNumber(TrimLeftView(line))));
+    if (u.size() <= 4) return 1;
+    std::string_view vars = TrimView(u.substr(4));
+    if (vars.empty()) return 1;
+    int count = 1;
+    for (char c : vars)
+        if (c == ',') ++count;
+    return count;
+}
+
+}  // namespace plumora

@@ -1,0 +1,41 @@
+// The statement classifier: which block statement a line opens, continues or
+// closes, and the line tests built on the same cleaning (labels, continuation,
+// single-line If, ":"-separated statements).
+#pragma once
+
+#include <string_view>
+
+#include "formatter/statement_kind.h"
+
+namespace plumora {
+
+// True for a line label: the line begins with a label (an identifier or a
+// number followed directly by ":" but not ":="), or its code ends with ":".
+bool IsLabelLine(std::string_view line);
+// True when the code ends with a "_" that has a blank (or nothing) before it.
+bool EndsWithContinuation(std::string_view line);
+// True for `If ... Then` with a statement after the keyword `Then`.
+bool IsSingleLineIf(std::string_view line);
+// True when the line holds several statements separated by ":" (never for a
+// label line, and never when ":=" appears anywhere in the code).
+bool HasColonStatements(std::string_view line);
+// True for an `Attribute` line (VB writes them in column 1, also directly
+// under a procedure line).
+bool IsAttributeLine(std::string_view line);
+// The statement kind of the line. Leading blanks and a leading line number
+// are ignored; keywords are compared case-sensitively.
+TStatementKind Classify(std::string_view line);
+// What the pass asks about one line, worked out with one cleaning of its code.
+// The answers stay true while a rule changes only the line's leading blanks.
+struct TLineFacts {
+    TStatementKind Kind = 34;   // Classify
+    bool Label = false;         // IsLabelLine
+    bool SingleLineIf = false;  // IsSingleLineIf
+    bool Continued = false;     // EndsWithContinuation
+};
+TLineFacts AnalyseLine(std::string_view line);
+
+// How many loops a `Next` line closes: one per variable it names, at least 1.
+int NextLoopCount(std::string_view line);
+
+}  // namespace plumora
