@@ -28,5 +28,6 @@ int UsageError(const std::string& message);
 int RunList(const std::vector<std::string>& args);
 int RunFormat(const std::vector<std::string>& args);
 int RunDiff(const std::vector<std::string>& args);
+int RunFormTree(const std::vector<std::string>& args);
 
 }  // namespace plumora::cli

@@ -21,6 +21,8 @@ const std::vector<CliCommand>& Commands() {
          RunFormat},
         {"diff", "OLD NEW", "compare two files line by line (exit 0 equal, 1 different)",
          "  --unified  print a unified diff with 3 lines of context instead of rows\n", RunDiff},
+        {"formtree", "FILE.FRM", "print the tree of a form's controls with their properties",
+         "  --no-properties  print the blocks only\n", RunFormTree},
     };
     return commands;
 }
