@@ -23,6 +23,11 @@ const std::vector<CliCommand>& Commands() {
          "  --unified  print a unified diff with 3 lines of context instead of rows\n", RunDiff},
         {"formtree", "FILE.FRM", "print the tree of a form's controls with their properties",
          "  --no-properties  print the blocks only\n", RunFormTree},
+        {"stats", "PROJECT", "print the point tables of the seven statistics charts",
+         "  --chart N  only chart N (1 to 7, in the chart selector's order)\n"
+         "    --csv      print CSV (Chart,Label,Value) for spreadsheets\n"
+         "    --yes      answer OK when a listed file is not a text file\n",
+         RunStats},
     };
     return commands;
 }
