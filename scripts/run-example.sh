@@ -5,4 +5,4 @@ cd "$(dirname "$0")/.."
 sh scripts/bootstrap.sh
 cmake -S . -B build -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build build -j"$(nproc)" --target plumora-cli
-./build/plumora-cli list examples/Inventory/Inventory.vbp
+./build/plumora-cli style examples/Inventory/Inventory.vbp --yes

@@ -29,6 +29,7 @@ int RunList(const std::vector<std::string>& args);
 int RunFormat(const std::vector<std::string>& args);
 int RunDiff(const std::vector<std::string>& args);
 int RunFormTree(const std::vector<std::string>& args);
+int RunStyle(const std::vector<std::string>& args);
 int RunStats(const std::vector<std::string>& args);
 
 }  // namespace plumora::cli

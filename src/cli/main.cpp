@@ -23,6 +23,13 @@ const std::vector<CliCommand>& Commands() {
          "  --unified  print a unified diff with 3 lines of context instead of rows\n", RunDiff},
         {"formtree", "FILE.FRM", "print the tree of a form's controls with their properties",
          "  --no-properties  print the blocks only\n", RunFormTree},
+        {"style", "PROJECT", "style the selected files of a project into its output directory",
+         "  --yes         answer Yes to the questions (start the run; clean up after Ctrl-C)\n"
+         "    --ini FILE    options from FILE instead of VBPLUMO3.INI\n"
+         "    --out DIR     write into DIR instead of the BackupNewCodeDirectory setting\n"
+         "    --only FILE...  style only these files of the project (by file name)\n"
+         "    --check       write nothing; exit 1 when a selected file would change\n",
+         RunStyle},
         {"stats", "PROJECT", "print the point tables of the seven statistics charts",
          "  --chart N  only chart N (1 to 7, in the chart selector's order)\n"
          "    --csv      print CSV (Chart,Label,Value) for spreadsheets\n"

@@ -1,0 +1,42 @@
+// The dry run behind `plumora-cli style --check`.
+#include "processing/check_project.h"
+
+#include "formatter/formatter.h"
+#include "io/paths.h"
+#include "project/source_mgt.h"
+
+namespace plumora {
+
+TCheckReport CheckProject(TSourceMgt& project, const TOptionSet& options, int vbTabStops,
+                          IRunHost* host) {
+    TCheckReport report;
+    TVBSrcFormatter formatter(options, host, nullptr);
+    formatter.VBTabStops = vbTabStops;
+    formatter.Project = &project;
+    for (RFile* entry = project.Head.get(); entry->Next; entry = entry->Next.get()) {
+        if (!entry->Selected) continue;
+        project.Current = entry;
+        project.LoadCurrentLines();
+        if (entry->Lines.size() == 1 && entry->Lines[0] == "NOT AVAILABLE" &&
+            !LocatePath(entry->FullPath)) {
+            report.Unavailable.push_back(entry->Name);
+            project.ReleaseCurrentLines();
+            continue;
+        }
+        formatter.FileName = entry->Name;
+        formatter.FileKind = entry->Kind;
+        if (!formatter.StyleLines(entry->Lines)) {
+            report.Cancelled = true;
+            project.ReleaseCurrentLines();
+            break;
+        }
+        bool same = formatter.Output.size() == entry->Lines.size();
+        for (std::size_t i = 0; same && i < entry->Lines.size(); ++i)
+            same = formatter.Output[i].Text == entry->Lines[i];
+        if (!same) report.Changed.push_back(entry->Name);
+        project.ReleaseCurrentLines();
+    }
+    return report;
+}
+
+}  // namespace plumora

@@ -1,0 +1,119 @@
+// Refusing output directories that would write over the project's files.
+#include "processing/output_guard.h"
+
+#include <sys/stat.h>
+
+#include <filesystem>
+#include <map>
+#include <set>
+#include <utility>
+#include <vector>
+
+#include "io/paths.h"
+#include "processing/backup.h"
+#include "processing/file_copy.h"
+#include "processing/output_paths.h"
+#include "processing/processing_texts.h"
+#include "project/source_mgt.h"
+
+namespace plumora {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+using TFileId = std::pair<dev_t, ino_t>;
+
+std::optional<TFileId> IdOf(const std::string& path) {
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0) return std::nullopt;
+    return TFileId{st.st_dev, st.st_ino};
+}
+
+std::string Canonical(const std::string& path) {
+    std::error_code ec;
+    fs::path p = fs::weakly_canonical(fs::absolute(path.empty() ? "." : path, ec), ec);
+    std::string s = p.string();
+    while (s.size() > 1 && s.back() == '/') s.pop_back();
+    return s;
+}
+
+// Where two different files would land under one name.
+struct TNameClaims {
+    struct TClaim {
+        std::string Identity;  // device and inode, or the path when not found
+        std::string Shown;
+    };
+    std::map<std::string, TClaim> Claims;
+
+    std::optional<std::string> Claim(const std::string& name, const std::string& source) {
+        std::optional<TFileId> id = IdOf(source);
+        std::string identity = id ? std::to_string(id->first) + ":" + std::to_string(id->second)
+                                  : "?" + source;
+        auto [it, inserted] = Claims.try_emplace(AsciiUpper(name), TClaim{identity, source});
+        if (inserted || it->second.Identity == identity) return std::nullopt;
+        return "Two different files of the project are both named " + name + " (" +
+               it->second.Shown + " and " + source +
+               "); in the output directory one would replace the other. Deselect one of them "
+               "or rename it.";
+    }
+};
+
+}  // namespace
+
+std::optional<std::string> CheckOutputDirectory(const TSourceMgt& project, int vbVersion,
+                                                TCopyMode mode, bool createLog,
+                                                const std::string& outputDir) {
+    const std::string projectDir = project.ProjectDir.empty() ? "." : project.ProjectDir;
+    if (Canonical(outputDir) == Canonical(projectDir)) {
+        return "The output directory " + outputDir +
+               " is the project's own directory; the styled files would replace the sources. "
+               "Choose another output directory.";
+    }
+
+    // Everything the run reads; none of it may be a file that it writes.
+    std::set<TFileId> sources;
+    auto addSource = [&](const std::string& path) {
+        if (std::optional<TFileId> id = IdOf(path)) sources.insert(*id);
+    };
+    const std::string projectFile = JoinPath(projectDir, project.ProjectName);
+    addSource(projectFile);
+    std::vector<TCopyJob> copies = ListedFileCopies(project.ProjectLines, vbVersion, project.ProjectDir);
+    for (const TCopyJob& job : copies) addSource(job.Source);
+    for (const RFile* f = project.Head.get(); f && f->Next; f = f->Next.get()) {
+        if (std::optional<std::string> local = LocatePath(f->FullPath)) addSource(*local);
+    }
+
+    std::vector<std::string> targets;
+    TNameClaims claims;
+    if (mode != TCopyMode::OnlyNewFiles) {
+        targets.push_back(project.ProjectName);
+        for (const TCopyJob& job : copies) {
+            targets.push_back(job.TargetName);
+            if (auto clash = claims.Claim(job.TargetName, job.Source)) return clash;
+        }
+    }
+    if (mode == TCopyMode::AllFiles) {
+        for (const std::string& name : ListOrdinaryFiles(projectDir)) targets.push_back(name);
+    }
+    for (const RFile* f = project.Head.get(); f && f->Next; f = f->Next.get()) {
+        if (!f->Selected) continue;
+        targets.push_back(f->Name);
+        std::optional<std::string> local = LocatePath(f->FullPath);
+        if (auto clash = claims.Claim(f->Name, local ? *local : f->FullPath)) return clash;
+    }
+    if (createLog) targets.push_back(kLogFileName);
+
+    for (const std::string& name : targets) {
+        const std::string target = JoinPath(outputDir, name);
+        std::optional<TFileId> id = IdOf(target);
+        if (id && sources.count(*id)) {
+            return "The output directory " + outputDir + " holds " + name +
+                   ", a file of the project that this run would replace. Choose another output "
+                   "directory.";
+        }
+    }
+    return std::nullopt;
+}
+
+}  // namespace plumora

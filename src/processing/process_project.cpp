@@ -1,0 +1,192 @@
+// ProcessProject: output directory, refusal check, backup, log, then the walk
+// over the selected files with up to three passes each.
+#include "processing/process_project.h"
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+
+#include "formatter/formatter.h"
+#include "host/run_host.h"
+#include "io/paths.h"
+#include "processing/backup.h"
+#include "processing/file_copy.h"
+#include "processing/output_guard.h"
+#include "processing/output_paths.h"
+#include "processing/processing_texts.h"
+#include "project/source_mgt.h"
+#include "settings/option_set.h"
+
+namespace plumora {
+
+namespace {
+
+std::string CrLfText(const TStyledLines& lines) {
+    std::size_t size = 0;
+    for (const TStyledLine& line : lines) size += line.Text.size() + 2;
+    std::string text;
+    text.reserve(size);
+    for (const TStyledLine& line : lines) {
+        text += line.Text;
+        text += "\r\n";
+    }
+    return text;
+}
+
+// LoadLines turns an unreadable file into the line "NOT AVAILABLE"; styling
+// that text would put a broken file in place of the user's code.
+bool SourceUnavailable(const RFile& entry) {
+    if (entry.Lines.size() != 1 || entry.Lines[0] != "NOT AVAILABLE") return false;
+    std::optional<std::string> local = LocatePath(entry.FullPath);
+    return !local || ::access(local->c_str(), R_OK) != 0 || DirectoryExists(*local);
+}
+
+// Writes one styled file; a read-only file that is already there is the
+// user's statement that it must not change.
+bool WriteStyledFile(const std::string& path, const TStyledLines& lines, std::string& reason) {
+    struct stat st {};
+    if (::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode) && !(st.st_mode & S_IWUSR)) {
+        reason = "the file is read-only";
+        return false;
+    }
+    return ReplaceFileContent(path, CrLfText(lines), reason);
+}
+
+// One pass with its label; false when the run was cancelled during it.
+bool RunLabelledPass(TVBSrcFormatter& formatter, IRunHost& host, const RFile& entry, int pass,
+                     bool& cancelled) {
+    host.SetLabel(entry.Name + " (Pass " + std::to_string(pass + 1) + ")");
+    bool completed = pass == 0 ? formatter.RunPass(entry.Lines, 0)
+                               : formatter.RunPass(formatter.PassInput, pass);
+    if (!completed) cancelled = true;
+    return !cancelled;
+}
+
+// Passes 1, 2 and, when pass 2 changed the line structure, 3.
+bool StyleEntry(TVBSrcFormatter& formatter, IRunHost& host, const RFile& entry, bool& cancelled) {
+    formatter.Output.clear();
+    formatter.FileName = entry.Name;
+    formatter.FileKind = entry.Kind;
+    host.SetRange(0, std::max(0, static_cast<int>(entry.Lines.size())));
+    host.SetPosition(0);
+    formatter.Modified = false;
+    if (!RunLabelledPass(formatter, host, entry, 0, cancelled)) return false;
+    for (int pass = 1; pass <= 2; ++pass) {
+        if (pass == 2 && !formatter.Modified) break;
+        formatter.Modified = false;
+        formatter.PassInput.clear();
+        std::swap(formatter.PassInput, formatter.Output);
+        bool ok = RunLabelledPass(formatter, host, entry, pass, cancelled);
+        formatter.PassInput.clear();
+        if (!ok) return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+TRunReport ProcessProject(TVBSrcFormatter& formatter, TRunContext& context) {
+    TRunReport report;
+    if (!context.Project || !context.Project->Head || !context.Options || !context.Host ||
+        !context.ProcessingCancelled)
+        return report;
+    TSourceMgt& project = *context.Project;
+    IRunHost& host = *context.Host;
+    const TOptionSet& options = *context.Options;
+    bool& cancelled = *context.ProcessingCancelled;
+    formatter.Project = &project;
+
+    const std::string setting = context.OutputDirOverride.empty()
+                                    ? options.Text(Opt::BackupNewCodeDirectory)
+                                    : context.OutputDirOverride;
+    const std::string outputDir = LocalDirectoryPath(OutputDirSetting(project.ProjectDir, setting));
+    report.OutputDir = outputDir;
+    formatter.OutputDir = outputDir;
+    const bool createLog = options.Bool(Opt::CreateLog);
+
+    // Checked before the directory is made, so a refused run leaves no trace.
+    if (!outputDir.empty()) {
+        if (std::optional<std::string> refusal = CheckOutputDirectory(
+                project, context.ProjectVBVersion, CopyModeOf(options), createLog, outputDir)) {
+            report.Outcome = TRunOutcome::Refused;
+            ShowError(host, *refusal);
+            return report;
+        }
+    }
+    if (outputDir.empty() || !EnsureDirectory(outputDir)) {
+        report.Outcome = TRunOutcome::BackupFailed;
+        ShowError(host, kBackupFailedText);
+        return report;
+    }
+    TBackupResult backup =
+        BackupProjectFiles(project, context.ProjectVBVersion, options, outputDir, host);
+    if (!backup.Ok) {
+        report.Outcome = TRunOutcome::BackupFailed;
+        ShowError(host, backup.Error.empty() ? std::string(kBackupFailedText) : backup.Error);
+        return report;
+    }
+    std::vector<std::string> written = backup.Written;
+    if (createLog && formatter.WriteLog(project)) written.push_back(kLogFileName);
+
+    formatter.Output.clear();
+    formatter.SpellCancelled = false;
+    host.ShowProgressWindow(true);
+    report.Outcome = TRunOutcome::Completed;
+    const bool preview = options.Bool(Opt::PreviewBeforeSaving);
+    for (RFile* entry = project.Head.get(); entry->Next && !cancelled; entry = entry->Next.get()) {
+        project.Current = entry;
+        if (!entry->Selected) {
+            project.ReleaseCurrentLines();
+            continue;
+        }
+        project.LoadCurrentLines();
+        if (SourceUnavailable(*entry)) {
+            report.Unavailable.push_back(entry->Name);
+            ShowWarning(host, entry->Name +
+                                  ": NOT AVAILABLE - the source file could not be read, so no "
+                                  "styled copy of it was written.");
+            project.ReleaseCurrentLines();
+            continue;
+        }
+        if (!StyleEntry(formatter, host, *entry, cancelled)) break;
+        entry->Processed = true;
+        if (preview && host.PreviewStyledFile(entry->Name, entry->Lines, formatter.Output) ==
+                           PreviewAnswer::CancelProcessing)
+            cancelled = true;
+        const std::string target = JoinPath(outputDir, entry->Name);
+        std::string reason;
+        if (!WriteStyledFile(target, formatter.Output, reason)) {
+            project.ReleaseCurrentLines();
+            host.ShowProgressWindow(false);
+            ShowError(host, "Unable to write " + target + ": " + reason);
+            report.Outcome = TRunOutcome::WriteFailed;
+            formatter.Output.clear();
+            return report;
+        }
+        entry->NewPath = target;
+        written.push_back(entry->Name);
+        report.Styled.push_back(entry->Name);
+        project.Current = entry;
+        project.ReleaseCurrentLines();
+    }
+    project.ReleaseCurrentLines();
+
+    if (cancelled) {
+        report.Outcome = TRunOutcome::Cancelled;
+        std::string question = kDeleteAllFilesPrefix + outputDir + "?";
+        if (host.ShowMessage(MsgKind::Question, question, MsgButtons::YesNo) == MsgResult::Yes) {
+            // Only what this run put there: the directory may hold files
+            // that the user keeps beside the styled code.
+            std::sort(written.begin(), written.end());
+            written.erase(std::unique(written.begin(), written.end()), written.end());
+            DeleteListedFiles(written, outputDir);
+            for (RFile* f = project.Head.get(); f->Next; f = f->Next.get()) f->Processed = false;
+        }
+    }
+    host.ShowProgressWindow(false);
+    formatter.Output.clear();
+    return report;
+}
+
+}  // namespace plumora

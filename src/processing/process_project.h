@@ -1,0 +1,50 @@
+// The processing run: style every selected file of the open project into the
+// output directory, after the backup step and the log, with the progress,
+// preview and cancellation of the run host.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace plumora {
+
+class IRunHost;
+class TOptionSet;
+class TSourceMgt;
+class TVBSrcFormatter;
+
+enum class TRunOutcome {
+    NoProject,     // nothing to run on
+    Declined,      // the user answered No to the confirmation
+    Refused,       // the output directory would write over the project; nothing written
+    BackupFailed,  // the output directory or the project file copy could not be made
+    WriteFailed,   // a styled file could not be written; the run stopped there
+    Cancelled,     // the user cancelled; the deletion question was asked
+    Completed,
+};
+
+// What one run needs besides the formatter.
+struct TRunContext {
+    TSourceMgt* Project = nullptr;
+    int ProjectVBVersion = 3;
+    const TOptionSet* Options = nullptr;
+    IRunHost* Host = nullptr;
+    bool* ProcessingCancelled = nullptr;  // the process-wide cancel flag
+    // Used instead of the BackupNewCodeDirectory setting when not empty
+    // (a path of this system, or one written the project's way).
+    std::string OutputDirOverride;
+};
+
+struct TRunReport {
+    TRunOutcome Outcome = TRunOutcome::NoProject;
+    std::string OutputDir;                // path of this system, ending in '/'
+    std::vector<std::string> Styled;      // names of the styled files written
+    std::vector<std::string> Unavailable; // selected files that could not be read
+};
+
+// The run proper (without the confirmation and the closing message). The
+// formatter's OutputDir, Project, FileName, FileKind, Output and PassInput
+// are set by the run.
+TRunReport ProcessProject(TVBSrcFormatter& formatter, TRunContext& context);
+
+}  // namespace plumora
