@@ -11,6 +11,7 @@
 #include "cli/terminal_run_host.h"
 #include "io/paths.h"
 #include "processing/check_project.h"
+#include "viewers/unified_diff.h"
 #include "processing/process_command.h"
 #include "project/app_state.h"
 #include "project/open_project.h"
@@ -30,6 +31,7 @@ struct StyleArgs {
     std::vector<std::string> Only;
     bool AssumeYes = false;
     bool Check = false;
+    bool Diff = false;
 };
 
 // Returns kExitOk when the arguments are usable, else the usage status.
@@ -47,6 +49,10 @@ int ParseArgs(const std::vector<std::string>& args, StyleArgs& out) {
             out.AssumeYes = true;
             inOnly = false;
         } else if (option && a == "--check") {
+            out.Check = true;
+            inOnly = false;
+        } else if (option && a == "--diff") {
+            out.Diff = true;
             out.Check = true;
             inOnly = false;
         } else if (option && (a == "--ini" || a == "--out")) {
@@ -67,7 +73,7 @@ int ParseArgs(const std::vector<std::string>& args, StyleArgs& out) {
     if (positional.size() > 1) return UsageError("style: more than one PROJECT given");
     out.Project = positional[0];
     if (out.Check && !out.OutputDir.empty())
-        return UsageError("style: --check writes nothing; it cannot be combined with --out");
+        return UsageError("style: --check and --diff write nothing; they cannot be combined with --out");
     if (!out.Ini.empty() && !fs::is_regular_file(out.Ini))
         return UsageError("style: settings file not found: " + out.Ini);
     return kExitOk;
@@ -91,10 +97,19 @@ int SelectOnly(TSourceMgt& project, const std::vector<std::string>& only) {
     return kExitOk;
 }
 
-int RunCheck(TAppState& state, const TOptionSet& options, TerminalRunHost& host) {
-    TCheckReport report = CheckProject(*state.Project, options, state.VBTabStops, &host);
+int RunCheck(TAppState& state, const TOptionSet& options, TerminalRunHost& host, bool diff) {
+    TChangedFileVisitor printDiff;
+    if (diff) {
+        printDiff = [](const std::string& name, const std::vector<std::string>& source,
+                       const std::vector<std::string>& styled) {
+            std::cout << UnifiedDiff(source, styled, name, name + " (styled)");
+        };
+    }
+    TCheckReport report =
+        CheckProject(*state.Project, options, state.VBTabStops, &host, printDiff);
     host.ShowProgressWindow(false);
-    for (const std::string& name : report.Changed) std::cout << "would change: " << name << "\n";
+    if (!diff)
+        for (const std::string& name : report.Changed) std::cout << "would change: " << name << "\n";
     for (const std::string& name : report.Unavailable)
         std::cerr << "plumora-cli: " << PrintableText(name) << ": NOT AVAILABLE (cannot be read)\n";
     if (report.Cancelled) {
@@ -127,7 +142,7 @@ int RunStyle(const std::vector<std::string>& args) {
     if (options.Bool(Opt::SpellingPerform))
         std::cerr << "plumora-cli: spell checking needs the desktop program; skipped\n";
 
-    if (opts.Check) return RunCheck(state, options, host);
+    if (opts.Check) return RunCheck(state, options, host, opts.Diff);
 
     std::string override;
     if (!opts.OutputDir.empty()) {

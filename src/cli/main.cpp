@@ -28,7 +28,8 @@ const std::vector<CliCommand>& Commands() {
          "    --ini FILE    options from FILE instead of VBPLUMO3.INI\n"
          "    --out DIR     write into DIR instead of the BackupNewCodeDirectory setting\n"
          "    --only FILE...  style only these files of the project (by file name)\n"
-         "    --check       write nothing; exit 1 when a selected file would change\n",
+         "    --check       write nothing; exit 1 when a selected file would change\n"
+         "    --diff        like --check, and print a unified diff of each file it would change\n",
          RunStyle},
         {"stats", "PROJECT", "print the point tables of the seven statistics charts",
          "  --chart N  only chart N (1 to 7, in the chart selector's order)\n"

@@ -8,7 +8,7 @@
 namespace plumora {
 
 TCheckReport CheckProject(TSourceMgt& project, const TOptionSet& options, int vbTabStops,
-                          IRunHost* host) {
+                          IRunHost* host, const TChangedFileVisitor& onChanged) {
     TCheckReport report;
     TVBSrcFormatter formatter(options, host, nullptr);
     formatter.VBTabStops = vbTabStops;
@@ -33,7 +33,15 @@ TCheckReport CheckProject(TSourceMgt& project, const TOptionSet& options, int vb
         bool same = formatter.Output.size() == entry->Lines.size();
         for (std::size_t i = 0; same && i < entry->Lines.size(); ++i)
             same = formatter.Output[i].Text == entry->Lines[i];
-        if (!same) report.Changed.push_back(entry->Name);
+        if (!same) {
+            report.Changed.push_back(entry->Name);
+            if (onChanged) {
+                std::vector<std::string> styled;
+                styled.reserve(formatter.Output.size());
+                for (const auto& line : formatter.Output) styled.push_back(line.Text);
+                onChanged(entry->Name, entry->Lines, styled);
+            }
+        }
         project.ReleaseCurrentLines();
     }
     return report;

@@ -2,6 +2,7 @@
 // change, without touching the disk.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -17,8 +18,14 @@ struct TCheckReport {
     std::vector<std::string> Unavailable;  // names whose source could not be read
 };
 
+// Called for each file whose styled text differs from its source, while both
+// are still in memory: the file's name, its source lines and its styled lines.
+using TChangedFileVisitor = std::function<void(
+    const std::string& name, const std::vector<std::string>& source,
+    const std::vector<std::string>& styled)>;
+
 // Styles each selected entry through all passes, one file's text at a time.
 TCheckReport CheckProject(TSourceMgt& project, const TOptionSet& options, int vbTabStops,
-                          IRunHost* host);
+                          IRunHost* host, const TChangedFileVisitor& onChanged = {});
 
 }  // namespace plumora

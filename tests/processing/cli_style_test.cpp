@@ -95,6 +95,16 @@ TEST_F(CliStyle, CheckWritesNothingAndReportsChanges) {
     EXPECT_EQ(again.Exit, 0) << again.Out << again.Err;
 }
 
+TEST_F(CliStyle, DiffPrintsAUnifiedDiffPerChangedFile) {
+    CliResult r = Style({project_, "--diff", "--only", "modInventory.bas"});
+    EXPECT_EQ(r.Exit, 1) << r.Err;
+    EXPECT_EQ(r.Out.rfind("--- MODINVENTORY.BAS\n+++ MODINVENTORY.BAS (styled)\n@@ -", 0), 0u)
+        << r.Out;
+    EXPECT_EQ(r.Out.find("would change"), std::string::npos);
+    EXPECT_FALSE(fs::exists(dir_.Path() / "Inventory" / "STYLED"));
+    EXPECT_EQ(Style({project_, "--diff", "--out", dir_.Str() + "/o"}).Exit, 2);
+}
+
 TEST_F(CliStyle, OutAndOnlyLimitTheRun) {
     fs::path out = dir_.Path() / "out";
     CliResult r = Style({project_, "--yes", "--out", out.string(), "--only", "citem.cls",
