@@ -1,5 +1,6 @@
 // Styles a large generated module (over a million lines of mixed, realistic
-// code) with the default options through all passes; reports lines/second.
+// code) through all passes, with the default options and with every rule on;
+// reports lines/second.
 #include <benchmark/benchmark.h>
 
 #include <string>
@@ -117,5 +118,38 @@ void BM_StyleLargeModuleFreshFormatter(benchmark::State& state) {
     ReportRate(state, lines.size());
 }
 BENCHMARK(BM_StyleLargeModuleFreshFormatter)->Unit(benchmark::kMillisecond);
+
+// Every splitting, alignment, For/Next, blank-line and comment rule switched
+// on: the most work a run can ask of the formatter (spelling aside, which
+// waits for the user).
+plumora::TOptionSet EveryRule() {
+    using plumora::Opt;
+    plumora::TOptionSet o;
+    o.SetBool(Opt::MultiVarSplit, true);
+    o.SetBool(Opt::MultiConstSplit, true);
+    o.SetBool(Opt::IfThenSplit, true);
+    o.SetBool(Opt::MultiStatementSplit, true);
+    o.SetBool(Opt::AlignMultiDimAs, true);
+    o.SetInt(Opt::GrpForNextProcessing, 1);
+    o.SetInt(Opt::GrpBlankLines, 1);
+    o.SetBool(Opt::SingleLineCommentBlocks, true);
+    o.SetBool(Opt::SpecialRemoveComments, true);
+    o.SetBool(Opt::SubLevelCommentsPerform, true);
+    o.SetBool(Opt::FunctionLevelCommentsPerform, true);
+    return o;
+}
+
+void BM_StyleLargeModuleEveryRule(benchmark::State& state) {
+    const std::vector<std::string>& lines = LargeModule();
+    const plumora::TOptionSet options = EveryRule();
+    plumora::TVBSrcFormatter formatter(options);
+    formatter.StyleLines(lines);
+    for (auto _ : state) {
+        formatter.StyleLines(lines);
+        benchmark::DoNotOptimize(formatter.Output.data());
+    }
+    ReportRate(state, lines.size());
+}
+BENCHMARK(BM_StyleLargeModuleEveryRule)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -146,6 +146,13 @@ int RunFormat(const std::vector<std::string>& args) {
         formatter.FileName = name;
         formatter.FileKind = KindFromExtension(UpperExtension(name));
         formatter.StyleLines(lines);
+        if (formatter.SafetyNetReport) {
+            // A rule changed the code itself: nothing is written for this file.
+            formatter.SafetyNetReport->FileName = file;
+            std::cerr << "plumora-cli: " << formatter.SafetyNetReport->Message() << "\n";
+            exitCode = kExitFailed;
+            continue;
+        }
         const bool changes = !SameLines(lines, formatter.Output);
 
         if (opts.Check) {

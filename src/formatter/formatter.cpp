@@ -5,7 +5,10 @@
 #include <algorithm>
 #include <type_traits>
 
+#include "formatter/blank_lines.h"
 #include "formatter/classifier.h"
+#include "formatter/for_next.h"
+#include "formatter/header_comments.h"
 #include "formatter/line_ops.h"
 #include "host/run_host.h"
 #include "settings/option_set.h"
@@ -171,7 +174,10 @@ bool TVBSrcFormatter::RunPreamble(std::size_t count, TextAt textAt, std::size_t&
             ++firstCode;
         }
         AppendOutput(kOptionExplicitLine, TColorObject::Changed());
-        AppendOutput(std::string(), TColorObject::Changed());
+        // Where blank lines are removed, an inserted one would be removed by
+        // the next styling, so the result would not be stable.
+        if (options_.Int(Opt::GrpBlankLines) == blNoChange)
+            AppendOutput(std::string(), TColorObject::Changed());
     }
 
     if (run_host_) {
@@ -193,6 +199,11 @@ bool TVBSrcFormatter::RunPassOver(std::size_t count, TextAt textAt, ChangedAt ch
     PrevIndent = 0;
     InContinuation = false;
     PrevLine.clear();
+    CommentGroupCount = 0;
+    header_pending_ = false;
+    PendingBlankLinesAfter = 0;
+    DimGroupStart = 0;
+    ReadRuleOptions();
 
     ReserveAtLeast(Output, Output.size() + count + 2);
     std::size_t firstCode = 0;
@@ -221,6 +232,17 @@ bool TVBSrcFormatter::RunPassOver(std::size_t count, TextAt textAt, ChangedAt ch
         // Worked out once; the rules below change at most the leading blanks.
         const TLineFacts facts = AnalyseLine(line_);
 
+        if (rules.HeaderComments && IsProcedureStart(facts.Kind) && !InContinuation)
+            HeaderBeforeLine(JoinContinuedLine(count, textAt, i, line_, VBTabStops, scratch_));
+
+        // Blank lines before and splitting; never inside a continued statement.
+        const bool continues = InContinuation;
+        const bool blankLineRules =
+            rules.BlankLinesAround && rule_options_.BlankLineMode == blUseRules;
+        if (blankLineRules && !continues)
+            InsertBlankLines(BlankLinesBeforeCount(options_, facts.Kind));
+        LineWasSplit = rules.Splitting && SplitLine(line_, facts, continues, blankLineRules);
+
         if (rules.Indentation && options_.Bool(Opt::CodeIndentPerform) && !facts.Label) {
             ContinuedSingleLineIf = !InContinuation && facts.Kind == skIf && facts.Continued &&
                                     IsContinuedSingleLineIf(count, textAt, i, line_, VBTabStops,
@@ -228,14 +250,41 @@ bool TVBSrcFormatter::RunPassOver(std::size_t count, TextAt textAt, ChangedAt ch
             IndentLine(line_, facts);
         }
 
+        if (rules.DimAsAlignment && rule_options_.AlignAs) TrackDeclarationGroup(line_);
+        // With "Ignore" no Next changes, so the loop stack is not needed.
+        if (rules.ForNextVariable && rule_options_.ForNextMode != fnIgnore)
+            ForNextStep(line_, ForNextStack, rule_options_.ForNextMode);
+
+        bool append = true;
+        if (rules.CommentPlacement) CommentStep(line_, append, rules.CommentBlocks);
+        if (LineWasSplit) append = false;  // its pieces are in Output already
+        if (rules.BlankLineRemoval && rule_options_.BlankLineMode != blNoChange &&
+            !KeepLine(options_, line_))
+            append = false;
+
         const bool changed =
             changedBefore || TrimRightView(line_) != TrimRightView(original_);
         // Our own pass input is read only up to line i + 1 from here on, so
         // line i's buffer can carry the output line.
         if constexpr (kOwnsInput<TextAt>) spare_.push_back(std::move(textAt.Lines[i].Text));
-        AppendOutput(line_, changed ? TColorObject::Changed() : TColorObject::Unchanged());
+        if (append)
+            AppendOutput(line_, changed ? TColorObject::Changed() : TColorObject::Unchanged());
+        if (CommentGroupCount > 0) CommentGroupEnd = Output.size();
 
         InContinuation = facts.Continued;
+
+        if (rules.HeaderComments) HeaderAfterLine(facts.Continued);
+        if (blankLineRules) {
+            // A continued statement's own kind is that of its first line; its
+            // "after" lines wait for its last line.
+            if (!continues)
+                PendingBlankLinesAfter +=
+                    BlankLinesAfterCount(options_, LineWasSplit ? split_last_kind_ : facts.Kind);
+            if (!facts.Continued) {
+                InsertBlankLines(PendingBlankLinesAfter);
+                PendingBlankLinesAfter = 0;
+            }
+        }
 
         PrevIndent = LeadingBlanks(line_);
         PrevLine.swap(line_);  // line_ is rebuilt from the next input line
@@ -267,6 +316,7 @@ bool TVBSrcFormatter::StyleLines(const std::vector<std::string>& lines) {
     RecycleLines(Output);
     RecycleLines(PassInput);
     Modified = false;
+    SafetyNetReport.reset();
     label(1);
     if (!RunPass(lines, 0)) return false;
     for (int pass = 1; pass <= 2; ++pass) {
@@ -279,6 +329,7 @@ bool TVBSrcFormatter::StyleLines(const std::vector<std::string>& lines) {
         RecycleLines(PassInput);
         if (!completed) return false;
     }
+    SafetyNetReport = CheckStyledCode(lines, Output, options_, FileName, VBTabStops);
     return true;
 }
 

@@ -4,11 +4,13 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "formatter/classifier.h"
 #include "formatter/color_object.h"
+#include "formatter/safety_net.h"
 #include "formatter/statement_kind.h"
 #include "project/file_kind.h"
 
@@ -82,6 +84,75 @@ public:
     // no block although its first line alone looks like a block If.
     bool ContinuedSingleLineIf = false;
 
+    // Set when a split rule emitted the pieces of the current line.
+    bool LineWasSplit = false;
+
+    // ---- Blank lines, splitting, alignment, For/Next and the safety net
+    // (blank_lines, splitting, declarations, for_next, safety_net) ----
+    // "After" empty lines that a block statement continued with " _" owes
+    // until the last line of the statement.
+    int PendingBlankLinesAfter = 0;
+    // Output index of the first line of the current declaration group.
+    std::size_t DimGroupStart = 0;
+    // Set by StyleLines when the styled code differs from the source beyond
+    // what the enabled rules may change: Output must then not be written.
+    std::optional<TSafetyNetReport> SafetyNetReport;
+
+private:
+    // The pass's steps for these rules, called from the main loop.
+    void InsertBlankLines(int count);
+    bool SplitLine(const std::string& line, const TLineFacts& facts, bool inContinuation,
+                   bool blankLines);
+    void TrackDeclarationGroup(const std::string& line);
+    std::vector<std::string> split_pieces_;
+    TStatementKind split_last_kind_ = skOther;  // kind of the last piece
+    // The options these rules ask for every line, read once per pass (the
+    // options cannot change while a pass runs).
+    struct {
+        bool SplitVars, SplitConsts, SplitIfs, SplitColons, AlignAs;
+        int ForNextMode, BlankLineMode;
+    } rule_options_{};
+    void ReadRuleOptions();
+
+public:
+    // ---- end of blank lines, splitting, alignment, For/Next ----
+
+    // ---- Comment handling and header comments (comment_rules.cpp,
+    // header_comments.cpp) ----
+    int CommentGroupCount = 0;          // consecutive comment-only lines
+    std::size_t CommentGroupStart = 0;  // Output index of the group's first line
+    std::size_t CommentGroupEnd = 0;    // Output index just after its last line
+    // The date that %D of a header template gives; empty: today, MM/DD/YYYY.
+    std::string HeaderDate;
+
+    void SpecialRemove(std::string& line, bool& append);
+    void PlaceSingleLineComment(std::string& line);
+    void PlaceInLineComment(std::string& line);
+    void CloseCommentGroup(int groupSize);
+    void InsertHeader(const std::string& line, bool before);
+    // Step of the pass for every line: removal, placement, group counting,
+    // and (when `commentBlocks`) the framing of a group that ends here.
+    void CommentStep(std::string& line, bool& append, bool commentBlocks);
+    // Header hooks: before a procedure start (its whole declaration joined),
+    // and after each line, where a pending "after" header finds its place.
+    void HeaderBeforeLine(std::string declaration);
+    void HeaderAfterLine(bool continued);
+
+private:
+    bool WantsHeader(TStatementKind kind, bool before) const;
+    bool IsHeaderGroup() const;
+    std::string_view GroupLastLine() const;
+    std::string pending_header_;
+    bool header_pending_ = false;
+    int comment_moved_ = 0;          // fallback (1 or 2) that moved this line's comment
+    bool group_ends_moved_ = false;  // the group's last line is a comment moved up
+    std::size_t moved_at_ = 0;       // Output index of the comment moved up
+    bool header_inserted_ = false;   // a header went in before the current line
+    std::size_t header_start_ = 0;   // ... from this Output index on
+
+public:
+    // ---- end of comment handling ----
+
     // One pass over `lines`; `pass` is 0, 1 or 2. Appends to Output. Returns
     // false when the run was cancelled (Output is then partial). A pass over
     // the formatter's own PassInput takes over the buffers of the lines it has
@@ -92,6 +163,7 @@ public:
     // The passes of one file as the processing run drives them: Output is
     // cleared, pass 1 runs over `lines`, pass 2 over its result, and pass 3
     // when pass 2 changed the line structure. Returns false when cancelled.
+    // Afterwards SafetyNetReport tells whether Output may be written.
     bool StyleLines(const std::vector<std::string>& lines);
 
     // Re-computes the leading blanks of one line from the block structure.

@@ -32,7 +32,8 @@ CliResult RunCli(const std::string& arguments, const std::string& configDir) {
 
 const char* const kModule = "Attribute VB_Name = \"M\"\nSub S()\nx = 1\nEnd Sub\n";
 const char* const kStyled =
-    "Attribute VB_Name = \"M\"\r\nOption Explicit     'Force all variables to be declared "
+    // The inserted line's comment is placed like any in-line comment: column 41.
+    "Attribute VB_Name = \"M\"\r\nOption Explicit                         'Force all variables to be declared "
     "before their use\r\n\r\nSub S()\r\n    x = 1\r\nEnd Sub\r\n";
 
 TEST(CliFormat, PrintsTheStyledTextWithCrLf) {

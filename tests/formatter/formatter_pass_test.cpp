@@ -21,7 +21,10 @@ const char* const kFormHead =
     "Attribute VB_Name = \"frmMain\"\n"
     "Attribute VB_Exposed = False\n";
 
-const std::string kOptionExplicit = std::string(kOptionExplicitLine) + "\n\n";
+// The inserted line as the later passes leave it: its comment placed like any
+// in-line comment, in column 41 by default.
+const std::string kOptionExplicit =
+    "Option Explicit" + std::string(25, ' ') + "'Force all variables to be declared before their use\n\n";
 
 TEST(OptionExplicit, FormGetsItAfterTheBlockAndItsAttributes) {
     ExpectStyled(std::string(kFormHead) + "Private Sub cmdOk_Click()\nUnload Me\nEnd Sub",

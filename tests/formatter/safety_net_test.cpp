@@ -1,0 +1,160 @@
+// The safety net: correct rewrites pass, a lost, duplicated or altered
+// statement is caught with the file and the first differing line.
+#include <gtest/gtest.h>
+
+#include "formatter/safety_net.h"
+#include "support/expect_styled.h"
+
+namespace plumora::testing {
+namespace {
+
+TOptionSet EveryRule() {
+    TOptionSet o;
+    o.SetBool(Opt::MultiVarSplit, true);
+    o.SetBool(Opt::MultiConstSplit, true);
+    o.SetBool(Opt::IfThenSplit, true);
+    o.SetBool(Opt::MultiStatementSplit, true);
+    o.SetInt(Opt::GrpForNextProcessing, 1);
+    o.SetInt(Opt::GrpBlankLines, 1);
+    return o;
+}
+
+const char* const kSample =
+    "Attribute VB_Name = \"M\"\n"
+    "Global Const A = 1, B = \"x,y\"\n"
+    "Sub Main()\n"
+    "Dim a, b As Integer  ' two\n"
+    "Dim t As Date: t = #10:30:00 AM#\n"
+    "If a Then b = 1 Else b = 2: a = 3 'note\n"
+    "For i = 1 To 3: x = i: Next\n"
+    "For i = 1 To 3\n"
+    "If a Then Debug.Print \"a:b\"; i\n"
+    "Next i\n"
+    "s = \"it's\" & _\n"
+    "  \"fine\": Rem done: really\n"
+    "End Sub\n";
+
+TEST(SafetyNet, EveryRuleOnASampleKeepsTheCode) {
+    for (const TOptionSet& o : {TOptionSet(), EveryRule()}) {
+        TVBSrcFormatter f(o);
+        f.FileName = "M.bas";
+        f.StyleLines(SplitLines(kSample));
+        EXPECT_FALSE(f.SafetyNetReport) << f.SafetyNetReport->Message();
+    }
+}
+
+TEST(SafetyNet, LayoutCommentsBlankLinesAndCaseOfWordsAreNoDifference) {
+    const auto source = SplitLines("Sub A()\nx = 1 ' old\n\nDIM y as long\nEnd Sub");
+    const auto styled = SplitLines("sub a()\n    x   =   1     ' new\n    Dim y As Long\n\nEnd Sub");
+    EXPECT_FALSE(CheckStyledCode(source, styled, TOptionSet()));
+}
+
+TEST(SafetyNet, LostDuplicatedOrAlteredStatementIsReportedWithItsLine) {
+    const auto source = SplitLines("Sub A()\nx = 1\ny = \"a\"\nEnd Sub");
+    struct Case {
+        const char* Styled;
+        int SourceLine;
+        int StyledLine;
+    } cases[] = {
+        {"Sub A()\n    x = 1\nEnd Sub", 3, 3},                  // lost
+        {"Sub A()\n    x = 1\n    x = 1\n    y = \"a\"\nEnd Sub", 3, 3},  // duplicated
+        {"Sub A()\n    x = 1\n    y = \"A\"\nEnd Sub", 3, 3},     // literal changed
+        {"Sub A()\n    x = 1 'y = \"a\"\nEnd Sub", 3, 3},          // eaten by a comment
+        {"Sub A()\n    x = 1\n    y = \"a\"", 4, 0},              // end lost
+    };
+    for (const auto& c : cases) {
+        auto report = CheckStyledCode(source, SplitLines(c.Styled), TOptionSet(), "A.bas");
+        ASSERT_TRUE(report) << c.Styled;
+        EXPECT_EQ(report->SourceLine, c.SourceLine) << c.Styled;
+        EXPECT_EQ(report->StyledLine, c.StyledLine) << c.Styled;
+        EXPECT_NE(report->Message().find("A.bas: styling changed the code at line"),
+                  std::string::npos);
+    }
+}
+
+TEST(SafetyNet, RewritesAreAllowedOnlyWhenTheirRuleIsOn) {
+    struct Case {
+        const char* Source;
+        const char* Styled;
+        Opt Rule;
+    } cases[] = {
+        {"x = 1: y = 2", "x = 1\ny = 2", Opt::MultiStatementSplit},
+        {"If a Then b Else c", "If a Then\nb\nElse\nc\nEnd If", Opt::IfThenSplit},
+        {"Dim a, b As Long", "Dim a As Long\nDim b As Long", Opt::MultiVarSplit},
+        {"Const A = 1, B = 2", "Const A = 1\nConst B = 2", Opt::MultiConstSplit},
+        {"For i = 1 To 2\nNext", "For i = 1 To 2\nNext i", Opt::GrpForNextProcessing},
+    };
+    for (const auto& c : cases) {
+        TOptionSet off;
+        // ":" and the line end both end a statement, so that split is always
+        // the same code.
+        if (c.Rule != Opt::MultiStatementSplit) {
+            EXPECT_TRUE(CheckStyledCode(SplitLines(c.Source), SplitLines(c.Styled), off))
+                << c.Source;
+        }
+        TOptionSet on;
+        on.SetInt(c.Rule, 1);
+        EXPECT_FALSE(CheckStyledCode(SplitLines(c.Source), SplitLines(c.Styled), on)) << c.Source;
+    }
+}
+
+TEST(SafetyNet, ASplitThatLosesOrRepeatsAPieceIsCaught) {
+    TOptionSet o = EveryRule();
+    const auto source = SplitLines("If a Then b Else c: d");
+    EXPECT_FALSE(CheckStyledCode(source, SplitLines("If a Then\nb\nElse\nc\nd\nEnd If"), o));
+    EXPECT_TRUE(CheckStyledCode(source, SplitLines("If a Then\nb\nElse\nc\nEnd If\nd"), o));
+    EXPECT_TRUE(CheckStyledCode(source, SplitLines("If a Then\nb\nc\nElse\nc\nd\nEnd If"), o));
+    // The copied As clause must be the one that follows the variable.
+    const auto decl = SplitLines("Dim a As Long, b, c As String");
+    EXPECT_FALSE(CheckStyledCode(decl, SplitLines("Dim a As Long\nDim b As String\nDim c As String"), o));
+    EXPECT_TRUE(CheckStyledCode(decl, SplitLines("Dim a As Long\nDim b As Long\nDim c As String"), o));
+}
+
+TEST(SafetyNet, OptionExplicitMayBeInsertedOnceWhenTheInsertionIsOn) {
+    const auto source = SplitLines("Sub A()\nEnd Sub");
+    const auto styled = SplitLines("Option Explicit\n\nSub A()\nEnd Sub");
+    EXPECT_FALSE(CheckStyledCode(source, styled, TOptionSet()));
+    EXPECT_TRUE(CheckStyledCode(source, SplitLines("Option Explicit\nOption Explicit\nSub A()\nEnd Sub"),
+                                TOptionSet()));
+    EXPECT_TRUE(CheckStyledCode(source, styled, OptionsWithoutOptionExplicit()));
+}
+
+TEST(SafetyNet, StringLiteralsMayDifferOnlyWhenTheirSpellingIsChecked) {
+    const auto source = SplitLines("MsgBox \"teh end\", 1");
+    const auto styled = SplitLines("MsgBox \"the end\", 1");
+    TOptionSet o;
+    EXPECT_TRUE(CheckStyledCode(source, styled, o));
+    o.SetBool(Opt::SpellingPerform, true);
+    o.SetBool(Opt::SpellingLiterals, true);
+    EXPECT_FALSE(CheckStyledCode(source, styled, o));
+    EXPECT_TRUE(CheckStyledCode(source, SplitLines("MsgBox \"the end\", 2"), o));
+}
+
+TEST(SafetyNet, TabsOfTheSourceCountAsTheFormatterExpandsThem) {
+    const auto source = SplitLines("s = \"a\tb\"");
+    EXPECT_FALSE(CheckStyledCode(source, SplitLines("s = \"a    b\""), TOptionSet(), "", 4));
+    EXPECT_TRUE(CheckStyledCode(source, SplitLines("s = \"a  b\""), TOptionSet(), "", 4));
+}
+
+TEST(SafetyNet, GarbageHugeLinesAndUnclosedLiteralsStyleWithoutAFalseAlarm) {
+    std::string huge(200000, 'x');
+    huge += " = \"unclosed: a, b";
+    const std::vector<std::string> lines = {
+        "Sub A()",
+        std::string("\0\x1a\xff\x80 : , # #1/1/ \"", 14),
+        huge,
+        "Dim a, b As Long: If a Then b = 1 Else _",
+        "c = 2: Next j, i, , :",
+        "If Then Else: For = : Next",
+        "#If X Then: #End If",
+        "End Sub",
+    };
+    for (const TOptionSet& o : {TOptionSet(), EveryRule()}) {
+        TVBSrcFormatter f(o);
+        f.StyleLines(lines);
+        EXPECT_FALSE(f.SafetyNetReport) << f.SafetyNetReport->Message();
+    }
+}
+
+}  // namespace
+}  // namespace plumora::testing
