@@ -112,11 +112,15 @@ int RunCheck(TAppState& state, const TOptionSet& options, TerminalRunHost& host,
         for (const std::string& name : report.Changed) std::cout << "would change: " << name << "\n";
     for (const std::string& name : report.Unavailable)
         std::cerr << "plumora-cli: " << PrintableText(name) << ": NOT AVAILABLE (cannot be read)\n";
+    for (const std::string& message : report.Rejected)
+        std::cerr << "plumora-cli: " << PrintableText(message) << "\n";
     if (report.Cancelled) {
         std::cerr << "plumora-cli: cancelled\n";
         return kExitFailed;
     }
-    return report.Changed.empty() && report.Unavailable.empty() ? kExitOk : kExitFailed;
+    return report.Changed.empty() && report.Unavailable.empty() && report.Rejected.empty()
+               ? kExitOk
+               : kExitFailed;
 }
 
 }  // namespace
@@ -156,7 +160,7 @@ int RunStyle(const std::vector<std::string>& args) {
             std::cout << "styled " << report.Styled.size() << " file"
                       << (report.Styled.size() == 1 ? "" : "s") << " into "
                       << PrintableText(report.OutputDir) << "\n";
-            return report.Unavailable.empty() ? kExitOk : kExitFailed;
+            return report.Unavailable.empty() && report.Rejected.empty() ? kExitOk : kExitFailed;
         case TRunOutcome::Declined:
             std::cerr << "plumora-cli: nothing styled (answer the question with --yes)\n";
             return kExitFailed;

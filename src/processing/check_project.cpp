@@ -2,6 +2,7 @@
 #include "processing/check_project.h"
 
 #include "formatter/formatter.h"
+#include "formatter/safety_net.h"
 #include "io/paths.h"
 #include "project/source_mgt.h"
 
@@ -29,6 +30,12 @@ TCheckReport CheckProject(TSourceMgt& project, const TOptionSet& options, int vb
             report.Cancelled = true;
             project.ReleaseCurrentLines();
             break;
+        }
+        if (std::optional<TSafetyNetReport> net = CheckStyledCode(
+                entry->Lines, formatter.Output, options, entry->Name, formatter.VBTabStops)) {
+            report.Rejected.push_back(net->Message());
+            project.ReleaseCurrentLines();
+            continue;
         }
         bool same = formatter.Output.size() == entry->Lines.size();
         for (std::size_t i = 0; same && i < entry->Lines.size(); ++i)

@@ -16,6 +16,7 @@ struct TCheckReport {
     bool Cancelled = false;
     std::vector<std::string> Changed;      // names whose styled lines differ
     std::vector<std::string> Unavailable;  // names whose source could not be read
+    std::vector<std::string> Rejected;     // safety-net reports of files styling would break
 };
 
 // Called for each file whose styled text differs from its source, while both

@@ -8,6 +8,7 @@
 #include <algorithm>
 
 #include "formatter/formatter.h"
+#include "formatter/safety_net.h"
 #include "host/run_host.h"
 #include "io/paths.h"
 #include "processing/backup.h"
@@ -150,6 +151,15 @@ TRunReport ProcessProject(TVBSrcFormatter& formatter, TRunContext& context) {
             continue;
         }
         if (!StyleEntry(formatter, host, *entry, cancelled)) break;
+        // A styled text whose code differs from the source beyond what the
+        // enabled rules may change is never saved; the run goes on.
+        if (std::optional<TSafetyNetReport> net = CheckStyledCode(
+                entry->Lines, formatter.Output, options, entry->Name, formatter.VBTabStops)) {
+            report.Rejected.push_back(entry->Name);
+            ShowWarning(host, net->Message());
+            project.ReleaseCurrentLines();
+            continue;
+        }
         entry->Processed = true;
         if (preview && host.PreviewStyledFile(entry->Name, entry->Lines, formatter.Output) ==
                            PreviewAnswer::CancelProcessing)

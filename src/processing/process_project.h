@@ -40,6 +40,7 @@ struct TRunReport {
     std::string OutputDir;                // path of this system, ending in '/'
     std::vector<std::string> Styled;      // names of the styled files written
     std::vector<std::string> Unavailable; // selected files that could not be read
+    std::vector<std::string> Rejected;    // styled code failed the safety net; not written
 };
 
 // The run proper (without the confirmation and the closing message). The
