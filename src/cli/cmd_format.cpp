@@ -8,6 +8,7 @@
 
 #include "cli/commands.h"
 #include "cli/terminal_host.h"
+#include "viewers/unified_diff.h"
 #include "formatter/formatter.h"
 #include "io/atomic_write.h"
 #include "io/paths.h"
@@ -29,6 +30,7 @@ struct FormatArgs {
     std::string Ini;
     std::string OutputDir;
     bool Check = false;
+    bool Diff = false;
 };
 
 // Parses the arguments; returns false (after printing the usage error) when
@@ -37,6 +39,9 @@ bool ParseArgs(const std::vector<std::string>& args, FormatArgs& out, int& statu
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
         if (a == "--check") {
+            out.Check = true;
+        } else if (a == "--diff") {
+            out.Diff = true;
             out.Check = true;
         } else if (a == "--ini" || a == "--output") {
             if (i + 1 >= args.size()) {
@@ -56,7 +61,7 @@ bool ParseArgs(const std::vector<std::string>& args, FormatArgs& out, int& statu
         return false;
     }
     if (out.Check && !out.OutputDir.empty()) {
-        status = UsageError("--check writes nothing; it cannot be combined with --output");
+        status = UsageError("--check and --diff write nothing; they cannot be combined with --output");
         return false;
     }
     return true;
@@ -157,7 +162,14 @@ int RunFormat(const std::vector<std::string>& args) {
 
         if (opts.Check) {
             if (changes) {
-                std::cout << "would change: " << file << "\n";
+                if (opts.Diff) {
+                    std::vector<std::string> styled;
+                    styled.reserve(formatter.Output.size());
+                    for (const auto& l : formatter.Output) styled.push_back(l.Text);
+                    std::cout << UnifiedDiff(lines, styled, file, file + " (styled)");
+                } else {
+                    std::cout << "would change: " << file << "\n";
+                }
                 if (exitCode == kExitOk) exitCode = kExitFailed;
             }
             continue;

@@ -17,6 +17,7 @@ const std::vector<CliCommand>& Commands() {
         {"format", "FILE...", "style source files and print them (CR LF line ends)",
          "  --ini FILE    options from FILE instead of VBPLUMO3.INI\n"
          "    --check       write nothing; exit 1 when a file would change\n"
+         "    --diff        like --check, and print a unified diff of each file it would change\n"
          "    --output DIR  write the styled files into DIR (never over an input)\n",
          RunFormat},
         {"diff", "OLD NEW", "compare two files line by line (exit 0 equal, 1 different)",

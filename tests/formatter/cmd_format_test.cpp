@@ -57,6 +57,21 @@ TEST(CliFormat, CheckReportsFilesThatWouldChangeAndWritesNothing) {
     EXPECT_EQ(ReadAll(raw), kModule);
 }
 
+TEST(CliFormat, DiffPrintsOnlyTheFilesThatWouldChange) {
+    TempDir dir;
+    std::string raw = dir.Write("a/M.bas", kModule);
+    std::string styled = dir.Write("b/M.bas", kStyled);
+    CliResult r = RunCli("format --diff '" + styled + "' '" + raw + "'", dir.Str());
+    EXPECT_EQ(r.Status, 1);
+    EXPECT_EQ(r.Out,
+              "--- " + raw + "\n+++ " + raw + " (styled)\n@@ -1,4 +1,6 @@\n"
+              " Attribute VB_Name = \"M\"\n"
+              "+Option Explicit                         'Force all variables to be declared "
+              "before their use\n+\n Sub S()\n-x = 1\n+    x = 1\n End Sub\n");
+    EXPECT_EQ(ReadAll(raw), kModule);
+    EXPECT_EQ(RunCli("format --diff '" + styled + "'", dir.Str()).Out, "");
+}
+
 TEST(CliFormat, OutputWritesIntoTheDirectoryButNeverOverAnInput) {
     TempDir dir;
     std::string file = dir.Write("src/M.bas", kModule);
