@@ -6,6 +6,7 @@ Begin VB.Form frmMain
    ClientLeft      =   165
    ClientTop       =   855
    ClientWidth     =   7095
+   Icon            =   "frmMain.frx":0000
    LinkTopic       =   "Form1"
    ScaleHeight     =   5190
    ScaleWidth      =   7095

@@ -70,6 +70,10 @@ TEST_F(CliStyle, StylesTheExampleIntoItsStyledDirectory) {
     fs::path styled = dir_.Path() / "Inventory" / "STYLED";
     EXPECT_TRUE(fs::exists(styled / "Inventory.vbp"));
     EXPECT_TRUE(fs::exists(styled / "CItem.cls"));
+    // The form's binary companion (its icon) travels with it, byte for byte.
+    EXPECT_EQ(ReadAll(styled / "frmMain.frx"),
+              ReadAll(dir_.Path() / "Inventory" / "frmMain.frx"));
+    EXPECT_FALSE(ReadAll(styled / "frmMain.frx").empty());
     EXPECT_NE(ReadAll(styled / "Inventory.vbp").find("Class=CItem; CItem.cls\r\n"), std::string::npos);
     EXPECT_NE(r.Out.find("styled 4 files into"), std::string::npos);
     EXPECT_NE(r.Err.find("Conversion Completed."), std::string::npos);
