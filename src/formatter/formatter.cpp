@@ -191,6 +191,9 @@ template <class TextAt, class ChangedAt>
 bool TVBSrcFormatter::RunPassOver(std::size_t count, TextAt textAt, ChangedAt changedAt,
                                   int pass) {
     const TPassRules& rules = kPassRules[pass < 0 ? 0 : pass > 2 ? 2 : pass];
+    // Most lines come out as one line; reserving up front keeps a large file
+    // from reallocating (and page-faulting) Output again and again.
+    ReserveAtLeast(Output, Output.size() + count + count / 8 + 16);
 
     ForNextStack.clear();
     DimGroupCount = 0;
