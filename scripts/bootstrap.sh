@@ -13,6 +13,7 @@ libgmock-dev
 libbenchmark-dev
 qt6-base-dev
 qt6-charts-dev
+libqt6opengl6-dev
 libgl-dev
 libhunspell-dev
 hunspell-en-us

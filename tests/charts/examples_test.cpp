@@ -57,7 +57,7 @@ TEST_F(ExampleStatsTest, Inventory) {
     Check("Inventory/Inventory.vbp",
           {
               {TChartKind::ckFileSizes,
-               {{"frmMain.frm", 11020}, {"MODINVENTORY.BAS", 11165}, {"CItem.cls", 5139},
+               {{"frmMain.frm", 11021}, {"MODINVENTORY.BAS", 11165}, {"CItem.cls", 5139},
                 {"ctlGauge.ctl", 4727}}},
               {TChartKind::ckFileTypes, {{".BAS", 1}, {".cls", 1}, {".ctl", 1}, {".frm", 1}}},
               {TChartKind::ckRoutines,
