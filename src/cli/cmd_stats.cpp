@@ -48,22 +48,6 @@ std::string ValueText(double value) {
     return buffer;
 }
 
-// File names come from project files; control characters must not reach the
-// terminal as escape sequences.
-std::string Printable(const std::string& text) {
-    std::string out;
-    for (unsigned char c : text) {
-        if (c < 32 || c == 127) {
-            char buffer[8];
-            std::snprintf(buffer, sizeof buffer, "\\x%02X", c);
-            out += buffer;
-        } else {
-            out += static_cast<char>(c);
-        }
-    }
-    return out;
-}
-
 void PrintText(const TChartTable& table, std::string& out) {
     THeadings headings = HeadingsOf(table.Kind);
     out += table.Caption + "\n";
@@ -72,7 +56,7 @@ void PrintText(const TChartTable& table, std::string& out) {
     std::vector<std::pair<std::string, std::string>> rows;
     rows.emplace_back(headings.Label, headings.Value);
     for (const TChartPoint& p : table.Points) {
-        rows.emplace_back(p.Label.empty() ? "(none)" : Printable(p.Label), ValueText(p.Value));
+        rows.emplace_back(p.Label.empty() ? "(none)" : PrintableText(p.Label), ValueText(p.Value));
     }
     std::size_t labelWidth = 0;
     std::size_t valueWidth = 0;

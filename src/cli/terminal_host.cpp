@@ -4,11 +4,7 @@
 
 namespace plumora::cli {
 
-namespace {
-
-// Message texts carry file names taken from project files; a hostile project
-// must not be able to send escape sequences to the user's terminal.
-std::string Printable(const std::string& text) {
+std::string PrintableText(const std::string& text) {
     std::string out;
     out.reserve(text.size());
     for (unsigned char c : text) {
@@ -23,8 +19,6 @@ std::string Printable(const std::string& text) {
     return out;
 }
 
-}  // namespace
-
 MsgResult TerminalCommandHost::ShowMessage(MsgKind kind, const std::string& text,
                                            MsgButtons buttons) {
     const char* prefix = "";
@@ -34,7 +28,7 @@ MsgResult TerminalCommandHost::ShowMessage(MsgKind kind, const std::string& text
         case MsgKind::Error: prefix = "error: "; break;
         case MsgKind::Question: prefix = "question: "; break;
     }
-    err_ << prefix << Printable(text);
+    err_ << prefix << PrintableText(text);
     switch (buttons) {
         case MsgButtons::Ok:
             err_ << "\n";

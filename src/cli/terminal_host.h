@@ -3,10 +3,15 @@
 #pragma once
 
 #include <iostream>
+#include <string>
 
 #include "host/command_host.h"
 
 namespace plumora::cli {
+
+// Terminal text: control characters of a file name shown as \xNN, so that a
+// project cannot send escape sequences to the terminal.
+std::string PrintableText(const std::string& text);
 
 class TerminalCommandHost : public ICommandHost {
 public:

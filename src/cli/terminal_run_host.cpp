@@ -29,20 +29,6 @@ int TerminalWidth() {
 
 }  // namespace
 
-std::string PrintableText(const std::string& text) {
-    std::string out;
-    for (unsigned char c : text) {
-        if (c < 32 || c == 127) {
-            char buf[8];
-            std::snprintf(buf, sizeof buf, "\\x%02X", c);
-            out += buf;
-        } else {
-            out += static_cast<char>(c);
-        }
-    }
-    return out;
-}
-
 TerminalRunHost::TerminalRunHost(bool assumeYes, bool interactive, std::ostream& err)
     : messages_(assumeYes, err), interactive_(interactive), err_(err) {
     gCancelRequested = 0;

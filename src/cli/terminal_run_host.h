@@ -52,8 +52,4 @@ private:
     bool handlerInstalled_ = false;
 };
 
-// Terminal text: control characters of a file name shown as \xNN, so that a
-// project cannot send escape sequences to the terminal.
-std::string PrintableText(const std::string& text);
-
 }  // namespace plumora::cli

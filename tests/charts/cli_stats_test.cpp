@@ -7,25 +7,13 @@
 #include <string>
 #include <vector>
 
+#include "support/cli_run.h"
 #include "support/temp_dir.h"
 
 namespace plumora {
 namespace {
 
-struct CliRun {
-    int Exit = -1;
-    std::string Out;
-    std::string Err;
-};
-
-std::string Quote(const std::string& s) {
-    std::string q = "'";
-    for (char c : s) {
-        if (c == '\'') q += "'\\''";
-        else q += c;
-    }
-    return q + "'";
-}
+using testing::CliRun;
 
 std::size_t Count(const std::string& text, const std::string& sought) {
     std::size_t n = 0;
@@ -41,18 +29,9 @@ protected:
     const std::string inventory_ = std::string(PLUMORA_SOURCE_DIR) + "/examples/Inventory/Inventory.vbp";
     const std::string legacy_ = std::string(PLUMORA_SOURCE_DIR) + "/examples/Legacy3/LEGACY.MAK";
 
-    CliRun Run(const std::vector<std::string>& args) {
-        std::string command = Quote(PLUMORA_CLI_PATH) + " stats";
-        for (const auto& a : args) command += " " + Quote(a);
-        std::string out = (dir_.Path() / "stdout.txt").string();
-        std::string err = (dir_.Path() / "stderr.txt").string();
-        command += " >" + Quote(out) + " 2>" + Quote(err) + " </dev/null";
-        int status = std::system(command.c_str());
-        CliRun run;
-        run.Exit = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-        run.Out = testing::ReadAll(out);
-        run.Err = testing::ReadAll(err);
-        return run;
+    CliRun Run(std::vector<std::string> args) {
+        args.insert(args.begin(), "stats");
+        return testing::RunCli(args, dir_.Str());
     }
 };
 

@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include "support/cli_run.h"
 #include "support/temp_dir.h"
 
 namespace plumora {
@@ -18,17 +19,7 @@ namespace fs = std::filesystem;
 using testing::ReadAll;
 using testing::TempDir;
 
-struct CliResult {
-    int Exit = -1;
-    std::string Out;
-    std::string Err;
-};
-
-std::string Quote(const std::string& s) {
-    std::string q = "'";
-    for (char c : s) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return q + "'";
-}
+using CliResult = testing::CliRun;
 
 class CliStyle : public ::testing::Test {
 protected:
@@ -39,18 +30,9 @@ protected:
         project_ = (dir_.Path() / "Inventory" / "Inventory.vbp").string();
     }
 
-    CliResult Style(const std::vector<std::string>& args) {
-        std::string command = "PLUMORA_CONFIG_DIR=" + Quote(dir_.Str() + "/config") + " " +
-                              Quote(PLUMORA_CLI_PATH) + " style";
-        for (const auto& a : args) command += " " + Quote(a);
-        const std::string out = dir_.Str() + "/stdout.txt", err = dir_.Str() + "/stderr.txt";
-        command += " </dev/null >" + Quote(out) + " 2>" + Quote(err);
-        const int status = std::system(command.c_str());
-        CliResult r;
-        r.Exit = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-        r.Out = ReadAll(out);
-        r.Err = ReadAll(err);
-        return r;
+    CliResult Style(std::vector<std::string> args) {
+        args.insert(args.begin(), "style");
+        return testing::RunCli(args, dir_.Str(), dir_.Str() + "/config");
     }
 
     std::size_t FileCount(const fs::path& dir) const {

@@ -6,25 +6,13 @@
 #include <string>
 #include <vector>
 
+#include "support/cli_run.h"
 #include "support/temp_dir.h"
 
 namespace plumora {
 namespace {
 
-struct CliRun {
-    int Exit = -1;
-    std::string Out;
-    std::string Err;
-};
-
-std::string Quote(const std::string& s) {
-    std::string q = "'";
-    for (char c : s) {
-        if (c == '\'') q += "'\\''";
-        else q += c;
-    }
-    return q + "'";
-}
+using testing::CliRun;
 
 class CliListTest : public ::testing::Test {
 protected:
@@ -32,19 +20,7 @@ protected:
     testing::ScopedConfigDir scoped_{config_.Str()};
     testing::TempDir dir_;
 
-    CliRun Run(const std::vector<std::string>& args) {
-        std::string command = Quote(PLUMORA_CLI_PATH);
-        for (const auto& a : args) command += " " + Quote(a);
-        std::string out = (dir_.Path() / "stdout.txt").string();
-        std::string err = (dir_.Path() / "stderr.txt").string();
-        command += " >" + Quote(out) + " 2>" + Quote(err) + " </dev/null";
-        int status = std::system(command.c_str());
-        CliRun run;
-        run.Exit = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-        run.Out = testing::ReadAll(out);
-        run.Err = testing::ReadAll(err);
-        return run;
-    }
+    CliRun Run(const std::vector<std::string>& args) { return testing::RunCli(args, dir_.Str()); }
 };
 
 TEST_F(CliListTest, ListsEveryEntryAndTheVersion) {

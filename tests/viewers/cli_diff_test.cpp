@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "support/cli_run.h"
 #include "support/temp_dir.h"
 
 namespace plumora {
@@ -15,29 +16,12 @@ namespace {
 using testing::ReadAll;
 using testing::TempDir;
 
-struct CliResult {
-    int Exit = -1;
-    std::string Out;
-    std::string Err;
-};
+using CliResult = testing::CliRun;
+using testing::ShellQuote;
 
-std::string Quote(const std::string& s) {
-    std::string q = "'";
-    for (char c : s) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return q + "'";
-}
-
-CliResult RunDiff(const TempDir& dir, const std::vector<std::string>& args) {
-    std::string command = Quote(PLUMORA_CLI_PATH) + " diff";
-    for (const auto& a : args) command += " " + Quote(a);
-    const std::string out = dir.Str() + "/stdout.txt", err = dir.Str() + "/stderr.txt";
-    command += " >" + Quote(out) + " 2>" + Quote(err);
-    const int status = std::system(command.c_str());
-    CliResult r;
-    r.Exit = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    r.Out = ReadAll(out);
-    r.Err = ReadAll(err);
-    return r;
+CliResult RunDiff(const TempDir& dir, std::vector<std::string> args) {
+    args.insert(args.begin(), "diff");
+    return testing::RunCli(args, dir.Str());
 }
 
 TEST(CliDiff, EqualFilesExitZeroWithMatchedRows) {
@@ -153,8 +137,8 @@ TEST(CliDiff, AFailedWriteIsNotReportedAsSuccess) {
     TempDir dir;
     const auto a = dir.Write("a.bas", "x\n");
     const std::string err = dir.Str() + "/stderr.txt";
-    const std::string command = Quote(PLUMORA_CLI_PATH) + " diff " + Quote(a) + " " + Quote(a) +
-                                " >/dev/full 2>" + Quote(err);
+    const std::string command = ShellQuote(PLUMORA_CLI_PATH) + " diff " + ShellQuote(a) + " " + ShellQuote(a) +
+                                " >/dev/full 2>" + ShellQuote(err);
     const int status = std::system(command.c_str());
     ASSERT_TRUE(WIFEXITED(status));
     EXPECT_EQ(WEXITSTATUS(status), 2);
@@ -164,7 +148,7 @@ TEST(CliDiff, AFailedWriteIsNotReportedAsSuccess) {
 TEST(CliDiff, DoubleDashAllowsFileNamesStartingWithADash) {
     TempDir dir;
     dir.Write("-old.bas", "x\n");
-    const std::string command = "cd " + Quote(dir.Str()) + " && " + Quote(PLUMORA_CLI_PATH) +
+    const std::string command = "cd " + ShellQuote(dir.Str()) + " && " + ShellQuote(PLUMORA_CLI_PATH) +
                                 " diff -- -old.bas -old.bas >/dev/null 2>&1";
     const int status = std::system(command.c_str());
     EXPECT_TRUE(WIFEXITED(status));
