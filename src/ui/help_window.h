@@ -1,0 +1,21 @@
+// The program's help: HTML pages shipped inside the program, one per help
+// context number, shown in one help window that stays open beside the others.
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+namespace plumora {
+
+// Shows the page for `context` (falling back to the contents page, context 0,
+// for a number without a page of its own) in the help window, creating the
+// window on first use. The window is a top-level window that lives until the
+// program ends.
+void ShowHelpContext(QWidget* parent, int context);
+
+// The resource path of a context's page, e.g. ":/help/11.html"; empty when the
+// context has no page.
+QString HelpPagePath(int context);
+
+}  // namespace plumora
