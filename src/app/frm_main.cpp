@@ -6,6 +6,8 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QHeaderView>
@@ -24,10 +26,21 @@
 #include <QVBoxLayout>
 
 #include "app/project_tree_rules.h"
+#include "processing/frm_copy_files.h"
+#include "processing/frm_processing.h"
+#include "processing/process_command.h"
 #include "project/open_project.h"
 #include "settings/config_dir.h"
+#include "settings/frm_options.h"
 #include "settings/ini_file.h"
+#include "ui/about_box.h"
+#include "ui/help_window.h"
+#include "ui/drag_starter.h"
 #include "ui/project_images.h"
+#include "viewers/frm_static_processing.h"
+#include "viewers/frm_view_dual.h"
+#include "viewers/frm_view_dual_mdi.h"
+#include "viewers/frm_view_single.h"
 
 namespace plumora {
 
@@ -104,6 +117,9 @@ TfrmMain::TfrmMain(QWidget* parent, TQtCommandHost::Answerer answerer)
     });
 
     resize(632, 434 + menuBar()->sizeHint().height());
+    CreateRunWindows();
+    CreateViewerWindows();
+    frmOptions_ = new TfrmOptions(options_, host_, this);
     LoadSettings();
     DisableProjectControls();
 }
@@ -176,12 +192,10 @@ void TfrmMain::CreateActions() {
     commands_[Cmd::Help].Button->setIcon(HelpGlyph());
     route(Cmd::Open, [this] { OpenClick(); });
     route(Cmd::Close, [this] { CloseCurrentProject(); });
-    route(Cmd::Options, [this] { NotAvailable("The options window"); });
-    route(Cmd::Process, [this] { NotAvailable("Processing from the desktop"); });
-    route(Cmd::ViewProjFile, [this] { NotAvailable("The source viewer"); });
-    route(Cmd::ViewSource, [this] {
-        if (EntryOf(treeProject_->currentItem())) NotAvailable("The source viewer");
-    });
+    route(Cmd::Options, [this] { frmOptions_->exec(); });
+    route(Cmd::Process, [this] { btnProcessClick(); });
+    route(Cmd::ViewProjFile, [this] { ViewProjectFile(); });
+    route(Cmd::ViewSource, [this] { ViewSelectedFile(); });
     route(Cmd::FormTree, [this] {
         if (EntryOf(treeProject_->currentItem())) NotAvailable("The form structure window");
     });
@@ -192,7 +206,7 @@ void TfrmMain::CreateActions() {
     route(Cmd::SelectAll, [this] { SelectAll(); });
     route(Cmd::DeselectAll, [this] { DeselectAll(); });
     route(Cmd::Toggle, [this] { ToggleSelection(); });
-    route(Cmd::Help, [this] { NotAvailable("The help window"); });
+    route(Cmd::Help, [this] { ShowHelpContext(this, 0); });
 }
 
 void TfrmMain::CreateMenus() {
@@ -241,7 +255,7 @@ void TfrmMain::CreateMenus() {
     help->addSeparator();
     QAction* about = NewAction("mnuAbout", "&About...", "Display the about box");
     connect(about, &QAction::triggered, this, [this] {
-        QMessageBox::about(this, "About Plumora/VB", "Plumora/VB\nVersion 3.08 Build 971031");
+        TAboutBox(this).exec();
     });
     help->addAction(about);
 
@@ -405,6 +419,8 @@ bool TfrmMain::OpenProjectFile(const std::string& fileName) {
     DisableProjectControls();
     const bool opened = OpenProject(state_, options_, host_, fileName);
     if (opened) {
+        // The open reloaded the options from the settings file.
+        frmOptions_->SyncFromOptions();
         BuildProjectTree(state_.ProjectName);
         EnableProjectControls();
         RebuildRecentMenu();
@@ -530,9 +546,105 @@ void TfrmMain::showEvent(QShowEvent* event) {
 }
 
 void TfrmMain::closeEvent(QCloseEvent* event) {
+    if (processing_) {
+        // The run walks the project model; closing now would free it under
+        // the walk. The run is cancelled instead and the window closes after.
+        state_.ProcessingCancelled = true;
+        closeAfterRun_ = true;
+        event->ignore();
+        return;
+    }
     SaveSettings();
     CloseCurrentProject();
     event->accept();
+}
+
+void TfrmMain::CreateRunWindows() {
+    frmProcessing_ = new TfrmProcessing([this] { state_.ProcessingCancelled = true; }, this);
+    frmCopyFiles_ = new TfrmCopyFiles(this);
+    runHost_ = std::make_unique<TQtRunHost>(host_, *frmProcessing_, *frmCopyFiles_,
+                                            state_.ProcessingCancelled, this);
+}
+
+void TfrmMain::btnProcessClick() {
+    // The window is disabled during a run, but a trigger that still arrives
+    // (a queued signal, a script) must not start a second run under the first.
+    if (processing_ || !state_.Project) return;
+    processing_ = true;
+    struct TRunEnd {
+        TfrmMain& w;
+        ~TRunEnd() {
+            w.runHost_->EndRun();
+            w.processing_ = false;
+        }
+    };
+    {
+        const TRunEnd end{*this};
+        // No spelling dialog yet: the formatter skips spell checking.
+        RunProcessCommand(state_, options_, *runHost_, nullptr);
+    }
+    if (closeAfterRun_) {
+        closeAfterRun_ = false;
+        close();
+    }
+}
+
+namespace {
+// What a drag of a tree node carries; the source widget tells the rest.
+constexpr const char* kTreeDragType = "application/x-plumora-tree-node";
+}  // namespace
+
+void TfrmMain::CreateViewerWindows() {
+    frmViewDual_ = new TfrmViewDual(host_, this);
+    frmStaticProcessing_ = new TfrmStaticProcessing(this);
+    runHost_->SetPreview([this](const std::string& name, const std::vector<std::string>& before,
+                                const std::vector<TStyledLine>& after) {
+        return frmViewDual_->ShowPreview(name, before, after);
+    });
+    // Dragging a file node onto the frame opens it like "View Current Source".
+    new TDragStarter(treeProject_, kTreeDragType);
+    setAcceptDrops(true);
+}
+
+void TfrmMain::ShowFileViewer(const RFile& entry) {
+    if (entry.Processed)
+        TfrmViewDualMDI::ShowStyledFile(mdi_, host_, entry, frmStaticProcessing_,
+                                        state_.VBTabStops);
+    else
+        TfrmViewSingleMDI::ShowSourceFile(mdi_, host_, entry, state_.VBTabStops);
+}
+
+void TfrmMain::ViewProjectFile() {
+    if (!state_.Project) return;
+    TfrmViewSingleMDI::ShowProjectFile(mdi_, host_, state_.ProjectName, state_.ProjectFileName,
+                                       state_.VBTabStops);
+}
+
+void TfrmMain::ViewSelectedFile() {
+    if (const RFile* entry = EntryOf(treeProject_->currentItem())) ShowFileViewer(*entry);
+}
+
+bool TfrmMain::AcceptsDropFrom(const QObject* source) {
+    return source && source->objectName() == "treeProject";
+}
+
+void TfrmMain::dragEnterEvent(QDragEnterEvent* event) {
+    if (AcceptsDropFrom(event->source())) event->acceptProposedAction();
+    else event->ignore();
+}
+
+void TfrmMain::dragMoveEvent(QDragMoveEvent* event) {
+    if (AcceptsDropFrom(event->source())) event->acceptProposedAction();
+    else event->ignore();
+}
+
+void TfrmMain::dropEvent(QDropEvent* event) {
+    if (!AcceptsDropFrom(event->source())) {
+        event->ignore();
+        return;
+    }
+    event->acceptProposedAction();
+    ViewSelectedFile();
 }
 
 void TfrmMain::NotAvailable(const QString& what) {

@@ -4,12 +4,14 @@
 #pragma once
 
 #include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include <QMainWindow>
 
 #include "app/qt_command_host.h"
+#include "processing/qt_run_host.h"
 #include "project/app_state.h"
 #include "settings/option_set.h"
 
@@ -24,6 +26,12 @@ class QTreeWidget;
 class QTreeWidgetItem;
 
 namespace plumora {
+
+class TfrmCopyFiles;
+class TfrmOptions;
+class TfrmProcessing;
+class TfrmStaticProcessing;
+class TfrmViewDual;
 
 class TfrmMain : public QMainWindow {
     Q_OBJECT
@@ -48,8 +56,29 @@ public:
     TAppState& State() { return state_; }
     TOptionSet& Options() { return options_; }
     TQtCommandHost& Host() { return host_; }
+    // The processing run's host and windows, alive as long as this window.
+    TQtRunHost& RunHost() { return *runHost_; }
+    TfrmProcessing* ProcessingWindow() const { return frmProcessing_; }
+    TfrmCopyFiles* CopyFilesWindow() const { return frmCopyFiles_; }
+    // The options dialog, hidden while not shown; it mirrors options_.
+    TfrmOptions* OptionsDialog() const { return frmOptions_; }
     QTreeWidget* Tree() const { return treeProject_; }
     QMdiArea* Mdi() const { return mdi_; }
+    // The preview of the processing run, hidden between runs.
+    TfrmViewDual* Preview() const { return frmViewDual_; }
+    // The busy window of the side-by-side viewers' Diff.
+    TfrmStaticProcessing* StaticProcessing() const { return frmStaticProcessing_; }
+
+    // A new viewer child window for the entry: side by side with its styled
+    // copy once processed, the file alone otherwise.
+    void ShowFileViewer(const RFile& entry);
+    // "View Project Source": the project file in a new viewer child window.
+    void ViewProjectFile();
+    // "View Current Source": ShowFileViewer of the selected node's entry; the
+    // root or no selection does nothing.
+    void ViewSelectedFile();
+    // Drops on the frame are taken only from the project tree.
+    static bool AcceptsDropFrom(const QObject* source);
 
     // Open without the dialog (recent files, tests): OpenProject, then the
     // tree and the project controls. Returns true when the project is open.
@@ -74,6 +103,9 @@ protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     bool event(QEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     struct TCommandControls {
@@ -98,6 +130,9 @@ private:
     void NotAvailable(const QString& what);
 
     void OpenClick();
+    void CreateRunWindows();
+    void CreateViewerWindows();
+    void btnProcessClick();
     void RecentFileClick(const std::string& path);
 
     TAppState state_;
@@ -121,6 +156,14 @@ private:
     std::map<Cmd, TCommandControls> commands_;
     bool placementRestored_ = false;
     int outlineWidth_ = 189;
+    TfrmProcessing* frmProcessing_ = nullptr;  // owned by this window, hidden between runs
+    TfrmCopyFiles* frmCopyFiles_ = nullptr;    // owned by this window, hidden between runs
+    TfrmOptions* frmOptions_ = nullptr;        // owned by this window, hidden between uses
+    std::unique_ptr<TQtRunHost> runHost_;
+    bool processing_ = false;    // inside btnProcessClick, from the question to the last message
+    bool closeAfterRun_ = false;  // closing was asked for during a run
+    TfrmViewDual* frmViewDual_ = nullptr;                  // owned by this window, hidden between runs
+    TfrmStaticProcessing* frmStaticProcessing_ = nullptr;  // owned by this window, hidden between uses
 };
 
 }  // namespace plumora
