@@ -2,6 +2,7 @@
 // (open, options, process with a preview, view) and grabs each one.
 #include "app/screenshots.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 
@@ -23,8 +24,10 @@
 #include "settings/frm_options.h"
 #include "settings/frm_save_or_load.h"
 #include "ui/about_box.h"
+#include "ui/big_text.h"
 #include "ui/help_window.h"
 #include "viewers/frm_view_dual.h"
+#include "viewers/frm_view_dual_mdi.h"
 
 namespace plumora {
 
@@ -202,6 +205,17 @@ QStringList RenderScreenshots(const QString& outputDir, const QString& projectFi
     if (QMdiSubWindow* child = frmMain.Mdi()->activeSubWindow()) {
         child->resize(900, 520);
         shoot.Grab(child, "07-side-by-side");
+        if (auto* dual = qobject_cast<TfrmViewDualMDI*>(child->widget())) {
+            dual->btnDiffClick();
+            TBigText* after = dual->memoCodeAfter();
+            for (int i = 0; i < after->LineCount(); ++i) {
+                if (after->LineBackColor(i) != TColor::SystemWindow()) {
+                    dual->ScrollBothBar()->setValue(std::max(i - 5, 0));
+                    break;
+                }
+            }
+            shoot.Grab(child, "07-side-by-side-diff");
+        }
     }
     tree->setCurrentItem(root->child(root->childCount() - 1));
     frmMain.ViewSelectedFile();
