@@ -15,7 +15,6 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
-#include <QMessageBox>
 #include <QProgressBar>
 #include <QSplitter>
 #include <QStatusBar>
@@ -34,8 +33,8 @@
 #include "settings/frm_options.h"
 #include "settings/ini_file.h"
 #include "ui/about_box.h"
-#include "ui/help_window.h"
 #include "ui/drag_starter.h"
+#include "ui/help_window.h"
 #include "ui/project_images.h"
 #include "viewers/frm_static_processing.h"
 #include "viewers/frm_view_dual.h"
@@ -580,7 +579,12 @@ void TfrmMain::btnProcessClick() {
     };
     {
         const TRunEnd end{*this};
-        // No spelling dialog yet: the formatter skips spell checking.
+        // No spelling dialog yet: the formatter skips spell checking, and the
+        // user who asked for it is told so rather than left to wonder.
+        if (options_.Bool(Opt::SpellingPerform)) {
+            ShowInformation(host_, "The spell checker is not available yet: the files are "
+                                   "styled without spell checking.");
+        }
         RunProcessCommand(state_, options_, *runHost_, nullptr);
     }
     if (closeAfterRun_) {
