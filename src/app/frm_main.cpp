@@ -206,6 +206,7 @@ void TfrmMain::CreateActions() {
     route(Cmd::DeselectAll, [this] { DeselectAll(); });
     route(Cmd::Toggle, [this] { ToggleSelection(); });
     route(Cmd::Help, [this] { ShowHelpContext(this, 0); });
+    commands_[Cmd::Help].Menu->setShortcut(QKeySequence::HelpContents);
 }
 
 void TfrmMain::CreateMenus() {
