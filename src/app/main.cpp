@@ -23,7 +23,9 @@ int Screenshots(int argc, char* argv[]) {
     }
     // The offscreen platform reports every window call it cannot honour.
     qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
-        if (type != QtDebugMsg && !text.startsWith("This plugin does not support")) {
+        // ... and a machine without a desktop session has no runtime directory.
+        if (type != QtDebugMsg && !text.startsWith("This plugin does not support") &&
+            !text.startsWith("QStandardPaths: XDG_RUNTIME_DIR not set")) {
             std::fprintf(stderr, "%s\n", text.toLocal8Bit().constData());
         }
     });
