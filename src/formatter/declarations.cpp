@@ -3,6 +3,8 @@
 #include "formatter/declarations.h"
 
 #include <algorithm>
+#include <initializer_list>
+#include <utility>
 
 #include "formatter/line_ops.h"
 #include "settings/option_set.h"
@@ -92,72 +94,86 @@ std::string DeclType(std::string_view rest) {
     return " As " + std::string(TrimView(type)) + " ";
 }
 
+namespace {
+
+// A declaration line taken apart for splitting: the keyword as it is written
+// back, the text after it and the comment that every piece repeats.
+struct TDeclParts {
+    std::string Keyword;
+    std::string Rest;
+    std::string Comment;
+};
+
+// False when the line holds a statement colon or starts with none of the
+// keywords (each given upper-case, as matched, and as written back).
+bool DeclarationParts(std::string_view line, const char* commentPad,
+                      std::initializer_list<std::pair<const char*, const char*>> keywords,
+                      TDeclParts& parts) {
+    const std::string t = WithoutComment(line);
+    if (HasStatementColon(t)) return false;
+    std::string tu;
+    UpperInto(t, tu);
+    for (const auto& [upper, written] : keywords) {
+        if (!Starts(tu, upper)) continue;
+        parts.Keyword = written;
+        parts.Rest = t.substr(parts.Keyword.size());
+        parts.Comment = CommentSuffix(line, commentPad);
+        return true;
+    }
+    return false;
+}
+
+// One piece per comma outside literals; `trimPieces` also trims the end of
+// each piece before its comma.
+void SplitAtCommas(TDeclParts d, bool trimPieces, TPieces& pieces) {
+    for (int p = FindOutsideLiterals(d.Rest, ','); p; p = FindOutsideLiterals(d.Rest, ',')) {
+        std::string piece = d.Rest.substr(0, std::size_t(p) - 1);
+        if (trimPieces) piece = std::string(TrimView(piece));
+        pieces.push_back(d.Keyword + piece + d.Comment);
+        d.Rest = std::string(TrimLeftView(d.Rest.substr(std::size_t(p))));
+    }
+    pieces.push_back(d.Keyword + std::string(TrimView(d.Rest)) + d.Comment);
+}
+
+// A split needs at least two pieces.
+bool AtLeastTwo(TPieces& pieces) {
+    if (pieces.size() >= 2) return true;
+    pieces.clear();
+    return false;
+}
+
+}  // namespace
+
 bool SplitVariables(std::string_view line, bool correctAsProblem, TPieces& pieces) {
     pieces.clear();
     std::string u = CleanDeclaration(line);
     if (u.find('(') != std::string::npos && u.find(',') != std::string::npos) return false;
-    const std::string t = WithoutComment(line);
-    if (HasStatementColon(t)) return false;
-    const std::string c = CommentSuffix(line, "    '");
-    std::string tu;
-    UpperInto(t, tu);
-    std::string keyword;
-    if (Starts(tu, "DIM "))
-        keyword = "Dim ";
-    else if (Starts(tu, "REDIM "))
-        keyword = "Redim ";
-    else if (Starts(tu, "GLOBAL "))
-        keyword = "Global ";
-    else if (Starts(tu, "STATIC "))
-        keyword = "Static ";
-    else
+    TDeclParts d;
+    if (!DeclarationParts(line, "    '",
+                          {{"DIM ", "Dim "}, {"REDIM ", "Redim "}, {"GLOBAL ", "Global "},
+                           {"STATIC ", "Static "}},
+                          d))
         return false;
-    std::string rest = t.substr(keyword.size());
-    if (correctAsProblem) {
-        while (!TrimView(rest).empty()) {
-            pieces.push_back(keyword + DeclName(rest) + DeclType(rest) + c);
-            int p = FindOutsideLiterals(rest, ',');
-            rest = p ? rest.substr(std::size_t(p)) : std::string();
-        }
-    } else {
-        for (int p = FindOutsideLiterals(rest, ','); p; p = FindOutsideLiterals(rest, ',')) {
-            pieces.push_back(keyword + std::string(TrimView(rest.substr(0, std::size_t(p) - 1))) + c);
-            rest = std::string(TrimLeftView(rest.substr(std::size_t(p))));
-        }
-        pieces.push_back(keyword + std::string(TrimView(rest)) + c);
+    if (!correctAsProblem) {
+        SplitAtCommas(std::move(d), true, pieces);
+        return AtLeastTwo(pieces);
     }
-    if (pieces.size() < 2) {
-        pieces.clear();
-        return false;
+    std::string rest = d.Rest;
+    while (!TrimView(rest).empty()) {
+        pieces.push_back(d.Keyword + DeclName(rest) + DeclType(rest) + d.Comment);
+        int p = FindOutsideLiterals(rest, ',');
+        rest = p ? rest.substr(std::size_t(p)) : std::string();
     }
-    return true;
+    return AtLeastTwo(pieces);
 }
 
 bool SplitConstants(std::string_view line, TPieces& pieces) {
     pieces.clear();
-    const std::string t = WithoutComment(line);
-    if (HasStatementColon(t)) return false;
-    const std::string c = CommentSuffix(line, "     '");
-    std::string tu;
-    UpperInto(t, tu);
-    std::string keyword;
-    if (Starts(tu, "CONST "))
-        keyword = "Const ";
-    else if (Starts(tu, "GLOBAL CONST "))
-        keyword = "Global Const ";
-    else
+    TDeclParts d;
+    if (!DeclarationParts(line, "     '", {{"CONST ", "Const "}, {"GLOBAL CONST ", "Global Const "}}, d))
         return false;
-    std::string rest = t.substr(keyword.size());
-    for (int p = FindOutsideLiterals(rest, ','); p; p = FindOutsideLiterals(rest, ',')) {
-        pieces.push_back(keyword + rest.substr(0, std::size_t(p) - 1) + c);
-        rest = std::string(TrimLeftView(rest.substr(std::size_t(p))));
-    }
-    pieces.push_back(keyword + std::string(TrimView(rest)) + c);
-    if (pieces.size() < 2) {
-        pieces.clear();
-        return false;
-    }
-    return true;
+    SplitAtCommas(std::move(d), false, pieces);
+    return AtLeastTwo(pieces);
 }
 
 int DeclarationAsColumn(std::string_view line) {
