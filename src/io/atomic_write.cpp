@@ -11,6 +11,8 @@
 #include <filesystem>
 #include <system_error>
 
+#include "io/temp_file.h"
+
 namespace plumora {
 
 namespace fs = std::filesystem;
@@ -37,18 +39,6 @@ fs::path FinalTarget(const fs::path& path) {
     return path;
 }
 
-bool WriteAll(int fd, std::string_view bytes) {
-    while (!bytes.empty()) {
-        ssize_t put = ::write(fd, bytes.data(), bytes.size());
-        if (put < 0) {
-            if (errno == EINTR) continue;
-            return false;
-        }
-        bytes.remove_prefix(static_cast<std::size_t>(put));
-    }
-    return true;
-}
-
 }  // namespace
 
 bool AtomicWriteFile(const std::string& localPath, std::string_view bytes, std::string* reason) {
@@ -65,37 +55,19 @@ bool AtomicWriteFile(const std::string& localPath, std::string_view bytes, std::
     bool hadOld = ::stat(target.c_str(), &old) == 0;
     if (hadOld && S_ISDIR(old.st_mode)) return Fail(reason, "it is a directory");
 
-    std::string temp = (dir / ("." + target.filename().string() + ".XXXXXX")).string();
-    int fd = ::mkostemp(temp.data(), O_CLOEXEC);
-    if (fd < 0) return Fail(reason, ErrnoText("cannot create a temporary file in " + dir.string(), errno));
-
-    auto abandon = [&](const std::string& what, int err) {
-        ::close(fd);
-        ::unlink(temp.c_str());
-        return Fail(reason, ErrnoText(what, err));
-    };
+    TTempFile out(target.string());
+    if (!out.Created())
+        return Fail(reason, ErrnoText("cannot create a temporary file in " + dir.string(), errno));
+    auto failed = [&](const std::string& what) { return Fail(reason, ErrnoText(what, errno)); };
 
     // mkostemp creates 0600; an existing file keeps its own bits, a new one
     // gets what the user's umask allows for an ordinary file.
-    mode_t mode;
-    if (hadOld) {
-        mode = old.st_mode & 07777;
-    } else {
-        mode_t mask = ::umask(0);
-        ::umask(mask);
-        mode = 0666 & ~mask;
-    }
-    if (::fchmod(fd, mode) != 0) return abandon("cannot set permissions", errno);
-    if (!WriteAll(fd, bytes)) return abandon("cannot write", errno);
-    if (::fsync(fd) != 0) return abandon("cannot flush", errno);
-    if (::close(fd) != 0) {
-        int err = errno;
-        ::unlink(temp.c_str());
-        return Fail(reason, ErrnoText("cannot close", err));
-    }
-    if (::rename(temp.c_str(), target.c_str()) != 0) {
-        int err = errno;
-        ::unlink(temp.c_str());
+    if (!out.SetMode(hadOld ? old.st_mode & 07777 : NewFileMode())) return failed("cannot set permissions");
+    if (!out.Write(bytes)) return failed("cannot write");
+    if (!out.Sync()) return failed("cannot flush");
+    if (!out.Close()) return failed("cannot close");
+    if (!out.PutInPlace(target.string(), false)) {
+        const int err = errno;
         return Fail(reason, ErrnoText("cannot replace " + target.string(), err));
     }
     // Make the rename itself durable; a failure here no longer risks the data.

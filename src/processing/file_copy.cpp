@@ -11,6 +11,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "io/temp_file.h"
 #include "processing/output_paths.h"
 
 namespace plumora {
@@ -21,7 +22,7 @@ namespace {
 
 constexpr std::size_t kBlockSize = 2048;
 
-// Closes a descriptor when it goes out of scope.
+// Closes the source descriptor when it goes out of scope.
 class TFd {
 public:
     explicit TFd(int fd) : fd_(fd) {}
@@ -31,37 +32,10 @@ public:
     TFd(const TFd&) = delete;
     TFd& operator=(const TFd&) = delete;
     int Get() const { return fd_; }
-    bool Close() {
-        int fd = fd_;
-        fd_ = -1;
-        return ::close(fd) == 0;
-    }
 
 private:
     int fd_;
 };
-
-bool WriteBlock(int fd, const char* data, std::size_t size) {
-    while (size > 0) {
-        ssize_t put = ::write(fd, data, size);
-        if (put < 0) {
-            if (errno == EINTR) continue;
-            return false;
-        }
-        data += put;
-        size -= static_cast<std::size_t>(put);
-    }
-    return true;
-}
-
-// Puts the finished temporary file in place of `target`. Renaming over an
-// existing file makes the file system flush the new data at once, which
-// turns a re-run over hundreds of files into seconds of waiting; the old
-// output is removed first instead. Either way the target is never partial.
-bool MoveIntoPlace(const std::string& temp, const std::string& target, bool targetExisted) {
-    if (targetExisted) ::unlink(target.c_str());
-    return ::rename(temp.c_str(), target.c_str()) == 0;
-}
 
 bool CopyFile(const std::string& source, const std::string& target, bool keepDate) {
     if (source == target) return false;
@@ -79,42 +53,24 @@ bool CopyFile(const std::string& source, const std::string& target, bool keepDat
             return false;
     }
 
-    fs::path targetPath(target);
-    fs::path dir = targetPath.parent_path();
-    std::string temp = (dir.empty() ? fs::path(".") : dir).string() + "/." +
-                       targetPath.filename().string() + ".XXXXXX";
-    TFd out(::mkostemp(temp.data(), O_CLOEXEC));
-    if (out.Get() < 0) return false;
-    auto abandon = [&] {
-        ::unlink(temp.c_str());
-        return false;
-    };
-
+    TTempFile out(target);
+    if (!out.Created()) return false;
     char buffer[kBlockSize];
     while (true) {
         ssize_t got = ::read(in.Get(), buffer, sizeof buffer);
         if (got < 0) {
             if (errno == EINTR) continue;
-            return abandon();
+            return false;
         }
         if (got == 0) break;
-        if (!WriteBlock(out.Get(), buffer, static_cast<std::size_t>(got))) return abandon();
+        if (!out.Write(std::string_view(buffer, static_cast<std::size_t>(got)))) return false;
     }
-
-    mode_t mode;
     if (keepDate) {
-        mode = src.st_mode & 07777;
         struct timespec times[2] = {src.st_atim, src.st_mtim};
-        if (::futimens(out.Get(), times) != 0) return abandon();
-    } else {
-        mode_t mask = ::umask(0);
-        ::umask(mask);
-        mode = 0666 & ~mask;
+        if (::futimens(out.Fd(), times) != 0) return false;
     }
-    if (::fchmod(out.Get(), mode) != 0) return abandon();
-    if (!out.Close()) return abandon();
-    if (!MoveIntoPlace(temp, target, targetExisted)) return abandon();
-    return true;
+    return out.SetMode(keepDate ? src.st_mode & 07777 : NewFileMode()) && out.Close() &&
+           out.PutInPlace(target, targetExisted);
 }
 
 std::string ErrnoText(int err) { return std::strerror(err); }
@@ -130,32 +86,19 @@ bool ReplaceFileContent(const std::string& target, std::string_view bytes, std::
         reason = "it is a directory";
         return false;
     }
-    fs::path targetPath(target);
-    fs::path dir = targetPath.parent_path();
-    std::string temp = (dir.empty() ? fs::path(".") : dir).string() + "/." +
-                       targetPath.filename().string() + ".XXXXXX";
-    TFd out(::mkostemp(temp.data(), O_CLOEXEC));
-    if (out.Get() < 0) {
+    TTempFile out(target);
+    if (!out.Created()) {
         reason = "cannot create a temporary file: " + ErrnoText(errno);
         return false;
     }
-    auto abandon = [&](const char* what) {
+    auto failed = [&](const char* what) {
         reason = std::string(what) + ": " + ErrnoText(errno);
-        ::unlink(temp.c_str());
         return false;
     };
-    mode_t mode;
-    if (hadOld) {
-        mode = old.st_mode & 07777;
-    } else {
-        mode_t mask = ::umask(0);
-        ::umask(mask);
-        mode = 0666 & ~mask;
-    }
-    if (::fchmod(out.Get(), mode) != 0) return abandon("cannot set permissions");
-    if (!WriteBlock(out.Get(), bytes.data(), bytes.size())) return abandon("cannot write");
-    if (!out.Close()) return abandon("cannot close");
-    if (!MoveIntoPlace(temp, target, targetExisted)) return abandon("cannot replace the file");
+    if (!out.SetMode(hadOld ? old.st_mode & 07777 : NewFileMode())) return failed("cannot set permissions");
+    if (!out.Write(bytes)) return failed("cannot write");
+    if (!out.Close()) return failed("cannot close");
+    if (!out.PutInPlace(target, targetExisted)) return failed("cannot replace the file");
     return true;
 }
 
