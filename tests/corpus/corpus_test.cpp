@@ -14,6 +14,7 @@
 
 #include "formatter/formatter.h"
 #include "formatter/line_ops.h"
+#include "support/expect_styled.h"
 #include "io/text_lines.h"
 #include "settings/option_set.h"
 
@@ -62,13 +63,7 @@ std::vector<fs::path> SourceFiles() {
 }
 
 TOptionSet EveryRule() {
-    TOptionSet o;
-    o.SetBool(Opt::MultiVarSplit, true);
-    o.SetBool(Opt::MultiConstSplit, true);
-    o.SetBool(Opt::IfThenSplit, true);
-    o.SetBool(Opt::MultiStatementSplit, true);
-    o.SetInt(Opt::GrpForNextProcessing, 1);
-    o.SetInt(Opt::GrpBlankLines, 1);
+    TOptionSet o = EveryRewriteRule();
     o.SetBool(Opt::SingleLineCommentBlocks, true);
     o.SetBool(Opt::SpecialRemoveComments, true);
     return o;

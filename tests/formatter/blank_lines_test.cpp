@@ -11,14 +11,6 @@
 namespace plumora::testing {
 namespace {
 
-// The defaults without Option Explicit, comments left where they are.
-TOptionSet Plain() {
-    TOptionSet o = OptionsWithoutOptionExplicit();
-    o.SetInt(Opt::GrpInLineComments, 0);
-    o.SetInt(Opt::GrpSingleLineComments, 0);
-    return o;
-}
-
 TOptionSet Mode(int mode) {
     TOptionSet o = Plain();
     o.SetInt(Opt::GrpBlankLines, mode);

@@ -8,16 +8,6 @@
 namespace plumora::testing {
 namespace {
 
-// The defaults without Option Explicit, comments left where they are.
-TOptionSet Plain() {
-    TOptionSet o = OptionsWithoutOptionExplicit();
-    o.SetInt(Opt::GrpInLineComments, 0);
-    o.SetInt(Opt::GrpSingleLineComments, 0);
-    return o;
-}
-
-std::string Sub(const std::string& body) { return "Sub A()\n" + body + "\nEnd Sub"; }
-
 TOptionSet Mode(int mode) {
     TOptionSet o = Plain();
     o.SetInt(Opt::GrpForNextProcessing, mode);

@@ -8,17 +8,6 @@
 namespace plumora::testing {
 namespace {
 
-TOptionSet EveryRule() {
-    TOptionSet o;
-    o.SetBool(Opt::MultiVarSplit, true);
-    o.SetBool(Opt::MultiConstSplit, true);
-    o.SetBool(Opt::IfThenSplit, true);
-    o.SetBool(Opt::MultiStatementSplit, true);
-    o.SetInt(Opt::GrpForNextProcessing, 1);
-    o.SetInt(Opt::GrpBlankLines, 1);
-    return o;
-}
-
 const char* const kSample =
     "Attribute VB_Name = \"M\"\n"
     "Global Const A = 1, B = \"x,y\"\n"
@@ -35,7 +24,7 @@ const char* const kSample =
     "End Sub\n";
 
 TEST(SafetyNet, EveryRuleOnASampleKeepsTheCode) {
-    for (const TOptionSet& o : {TOptionSet(), EveryRule()}) {
+    for (const TOptionSet& o : {TOptionSet(), EveryRewriteRule()}) {
         TVBSrcFormatter f(o);
         f.FileName = "M.bas";
         f.StyleLines(SplitLines(kSample));
@@ -99,7 +88,7 @@ TEST(SafetyNet, RewritesAreAllowedOnlyWhenTheirRuleIsOn) {
 }
 
 TEST(SafetyNet, ASplitThatLosesOrRepeatsAPieceIsCaught) {
-    TOptionSet o = EveryRule();
+    TOptionSet o = EveryRewriteRule();
     const auto source = SplitLines("If a Then b Else c: d");
     EXPECT_FALSE(CheckStyledCode(source, SplitLines("If a Then\nb\nElse\nc\nd\nEnd If"), o));
     EXPECT_TRUE(CheckStyledCode(source, SplitLines("If a Then\nb\nElse\nc\nEnd If\nd"), o));
@@ -149,7 +138,7 @@ TEST(SafetyNet, GarbageHugeLinesAndUnclosedLiteralsStyleWithoutAFalseAlarm) {
         "#If X Then: #End If",
         "End Sub",
     };
-    for (const TOptionSet& o : {TOptionSet(), EveryRule()}) {
+    for (const TOptionSet& o : {TOptionSet(), EveryRewriteRule()}) {
         TVBSrcFormatter f(o);
         f.StyleLines(lines);
         EXPECT_FALSE(f.SafetyNetReport) << f.SafetyNetReport->Message();

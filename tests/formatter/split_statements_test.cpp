@@ -8,21 +8,11 @@
 namespace plumora::testing {
 namespace {
 
-// The defaults without Option Explicit, comments left where they are.
-TOptionSet Plain() {
-    TOptionSet o = OptionsWithoutOptionExplicit();
-    o.SetInt(Opt::GrpInLineComments, 0);
-    o.SetInt(Opt::GrpSingleLineComments, 0);
-    return o;
-}
-
 TOptionSet With(Opt id) {
     TOptionSet o = Plain();
     o.SetBool(id, true);
     return o;
 }
-
-std::string Sub(const std::string& body) { return "Sub A()\n" + body + "\nEnd Sub"; }
 
 TEST(SplitSingleLineIf, PiecesOfIfWithAndWithoutElse) {
     struct Case {

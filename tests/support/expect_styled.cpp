@@ -35,6 +35,26 @@ TOptionSet OptionsWithoutOptionExplicit() {
     return options;
 }
 
+TOptionSet Plain() {
+    TOptionSet o = OptionsWithoutOptionExplicit();
+    o.SetInt(Opt::GrpInLineComments, 0);
+    o.SetInt(Opt::GrpSingleLineComments, 0);
+    return o;
+}
+
+TOptionSet EveryRewriteRule() {
+    TOptionSet o;
+    o.SetBool(Opt::MultiVarSplit, true);
+    o.SetBool(Opt::MultiConstSplit, true);
+    o.SetBool(Opt::IfThenSplit, true);
+    o.SetBool(Opt::MultiStatementSplit, true);
+    o.SetInt(Opt::GrpForNextProcessing, 1);
+    o.SetInt(Opt::GrpBlankLines, 1);
+    return o;
+}
+
+std::string Sub(const std::string& body) { return "Sub A()\n" + body + "\nEnd Sub"; }
+
 std::string Styled(const std::string& input, const TOptionSet& options, std::uint8_t fileKind) {
     TVBSrcFormatter formatter(options);
     formatter.FileKind = fileKind;

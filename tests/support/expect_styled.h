@@ -18,6 +18,16 @@ std::string JoinLines(const TStyledLines& lines);
 // of other rules read without it.
 TOptionSet OptionsWithoutOptionExplicit();
 
+// The same with comments left where they are, for tests of the other rules.
+TOptionSet Plain();
+
+// The defaults with every rule on that splits lines, changes Next lines or
+// inserts blank lines: the rewrites the safety net must allow.
+TOptionSet EveryRewriteRule();
+
+// `body` as the lines of a sub.
+std::string Sub(const std::string& body);
+
 // Styles `input` through all passes as the processing run does.
 std::string Styled(const std::string& input, const TOptionSet& options,
                    std::uint8_t fileKind = fkModule);
