@@ -9,7 +9,7 @@
 #include "cli/commands.h"
 #include "cli/terminal_host.h"
 #include "viewers/unified_diff.h"
-#include "formatter/formatter.h"
+#include "formatter/style_file.h"
 #include "io/atomic_write.h"
 #include "io/paths.h"
 #include "io/text_lines.h"
@@ -64,25 +64,6 @@ bool ParseArgs(const std::vector<std::string>& args, FormatArgs& out, int& statu
         status = UsageError("--check and --diff write nothing; they cannot be combined with --output");
         return false;
     }
-    return true;
-}
-
-std::string JoinCrLf(const TStyledLines& lines) {
-    std::size_t size = 0;
-    for (const auto& l : lines) size += l.Text.size() + 2;
-    std::string text;
-    text.reserve(size);
-    for (const auto& l : lines) {
-        text.append(l.Text);
-        text.append("\r\n");
-    }
-    return text;
-}
-
-bool SameLines(const std::vector<std::string>& before, const TStyledLines& after) {
-    if (before.size() != after.size()) return false;
-    for (std::size_t i = 0; i < before.size(); ++i)
-        if (before[i] != after[i].Text) return false;
     return true;
 }
 
@@ -148,25 +129,23 @@ int RunFormat(const std::vector<std::string>& args) {
         }
 
         const std::string name = fs::path(file).filename().string();
-        formatter.FileName = name;
-        formatter.FileKind = KindFromExtension(UpperExtension(name));
-        formatter.StyleLines(lines);
-        if (formatter.SafetyNetReport) {
+        const TStyleResult styled =
+            StyleFile(formatter, lines, name, KindFromExtension(UpperExtension(name)));
+        if (styled.SafetyNet) {
             // A rule changed the code itself: nothing is written for this file.
-            formatter.SafetyNetReport->FileName = file;
-            std::cerr << "plumora-cli: " << formatter.SafetyNetReport->Message() << "\n";
+            TSafetyNetReport net = *styled.SafetyNet;
+            net.FileName = file;
+            std::cerr << "plumora-cli: " << net.Message() << "\n";
             exitCode = kExitFailed;
             continue;
         }
-        const bool changes = !SameLines(lines, formatter.Output);
+        const bool changes = styled.Changed;
 
         if (opts.Check) {
             if (changes) {
                 if (opts.Diff) {
-                    std::vector<std::string> styled;
-                    styled.reserve(formatter.Output.size());
-                    for (const auto& l : formatter.Output) styled.push_back(l.Text);
-                    std::cout << UnifiedDiff(lines, styled, file, file + " (styled)");
+                    std::cout << UnifiedDiff(lines, StyledLines(formatter.Output, styled.EndOfFileMark),
+                                             file, file + " (styled)");
                 } else {
                     std::cout << "would change: " << file << "\n";
                 }
@@ -175,7 +154,7 @@ int RunFormat(const std::vector<std::string>& args) {
             continue;
         }
         if (opts.OutputDir.empty()) {
-            std::cout << JoinCrLf(formatter.Output);
+            std::cout << StyledText(formatter.Output, styled.EndOfFileMark);
             continue;
         }
 
@@ -193,7 +172,7 @@ int RunFormat(const std::vector<std::string>& args) {
             continue;
         }
         std::string reason;
-        if (!AtomicWriteFile(target.string(), JoinCrLf(formatter.Output), &reason)) {
+        if (!AtomicWriteFile(target.string(), StyledText(formatter.Output, styled.EndOfFileMark), &reason)) {
             fail("cannot write " + target.string() + ": " + reason);
             continue;
         }

@@ -319,7 +319,6 @@ bool TVBSrcFormatter::StyleLines(const std::vector<std::string>& lines) {
     RecycleLines(Output);
     RecycleLines(PassInput);
     Modified = false;
-    SafetyNetReport.reset();
     label(1);
     if (!RunPass(lines, 0)) return false;
     for (int pass = 1; pass <= 2; ++pass) {
@@ -332,7 +331,6 @@ bool TVBSrcFormatter::StyleLines(const std::vector<std::string>& lines) {
         RecycleLines(PassInput);
         if (!completed) return false;
     }
-    SafetyNetReport = CheckStyledCode(lines, Output, options_, FileName, VBTabStops);
     return true;
 }
 

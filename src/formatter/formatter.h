@@ -94,9 +94,6 @@ public:
     int PendingBlankLinesAfter = 0;
     // Output index of the first line of the current declaration group.
     std::size_t DimGroupStart = 0;
-    // Set by StyleLines when the styled code differs from the source beyond
-    // what the enabled rules may change: Output must then not be written.
-    std::optional<TSafetyNetReport> SafetyNetReport;
 
 private:
     // The pass's steps for these rules, called from the main loop.
@@ -160,11 +157,13 @@ public:
     bool RunPass(const std::vector<std::string>& lines, int pass);
     bool RunPass(const TStyledLines& lines, int pass);
 
-    // The passes of one file as the processing run drives them: Output is
-    // cleared, pass 1 runs over `lines`, pass 2 over its result, and pass 3
-    // when pass 2 changed the line structure. Returns false when cancelled.
-    // Afterwards SafetyNetReport tells whether Output may be written.
+    // The passes of one file: Output is cleared, pass 1 runs over `lines`,
+    // pass 2 over its result, and pass 3 when pass 2 changed the line
+    // structure. Returns false when cancelled. StyleFile (style_file.h) adds
+    // the safety net and the change test.
     bool StyleLines(const std::vector<std::string>& lines);
+
+    const TOptionSet& Options() const { return options_; }
 
     // Re-computes the leading blanks of one line from the block structure.
     void IndentLine(std::string& line);

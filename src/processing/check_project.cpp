@@ -1,8 +1,7 @@
 // The dry run behind `plumora-cli style --check`.
 #include "processing/check_project.h"
 
-#include "formatter/formatter.h"
-#include "formatter/safety_net.h"
+#include "formatter/style_file.h"
 #include "io/paths.h"
 #include "project/source_mgt.h"
 
@@ -24,30 +23,19 @@ TCheckReport CheckProject(TSourceMgt& project, const TOptionSet& options, int vb
             project.ReleaseCurrentLines();
             continue;
         }
-        formatter.FileName = entry->Name;
-        formatter.FileKind = entry->Kind;
-        if (!formatter.StyleLines(entry->Lines)) {
+        const TStyleResult styled = StyleFile(formatter, entry->Lines, entry->Name, entry->Kind);
+        if (!styled.Completed) {
             report.Cancelled = true;
             project.ReleaseCurrentLines();
             break;
         }
-        if (std::optional<TSafetyNetReport> net = CheckStyledCode(
-                entry->Lines, formatter.Output, options, entry->Name, formatter.VBTabStops)) {
-            report.Rejected.push_back(net->Message());
-            project.ReleaseCurrentLines();
-            continue;
-        }
-        bool same = formatter.Output.size() == entry->Lines.size();
-        for (std::size_t i = 0; same && i < entry->Lines.size(); ++i)
-            same = formatter.Output[i].Text == entry->Lines[i];
-        if (!same) {
+        if (styled.SafetyNet) {
+            report.Rejected.push_back(styled.SafetyNet->Message());
+        } else if (styled.Changed) {
             report.Changed.push_back(entry->Name);
-            if (onChanged) {
-                std::vector<std::string> styled;
-                styled.reserve(formatter.Output.size());
-                for (const auto& line : formatter.Output) styled.push_back(line.Text);
-                onChanged(entry->Name, entry->Lines, styled);
-            }
+            if (onChanged)
+                onChanged(entry->Name, entry->Lines,
+                          StyledLines(formatter.Output, styled.EndOfFileMark));
         }
         project.ReleaseCurrentLines();
     }

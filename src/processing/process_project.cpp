@@ -8,7 +8,7 @@
 #include <algorithm>
 
 #include "formatter/formatter.h"
-#include "formatter/safety_net.h"
+#include "formatter/style_file.h"
 #include "host/run_host.h"
 #include "io/paths.h"
 #include "processing/backup.h"
@@ -23,18 +23,6 @@ namespace plumora {
 
 namespace {
 
-std::string CrLfText(const TStyledLines& lines) {
-    std::size_t size = 0;
-    for (const TStyledLine& line : lines) size += line.Text.size() + 2;
-    std::string text;
-    text.reserve(size);
-    for (const TStyledLine& line : lines) {
-        text += line.Text;
-        text += "\r\n";
-    }
-    return text;
-}
-
 // LoadLines turns an unreadable file into the line "NOT AVAILABLE"; styling
 // that text would put a broken file in place of the user's code.
 bool SourceUnavailable(const RFile& entry) {
@@ -45,44 +33,14 @@ bool SourceUnavailable(const RFile& entry) {
 
 // Writes one styled file; a read-only file that is already there is the
 // user's statement that it must not change.
-bool WriteStyledFile(const std::string& path, const TStyledLines& lines, std::string& reason) {
+bool WriteStyledFile(const std::string& path, const TStyledLines& lines, bool endOfFileMark,
+                     std::string& reason) {
     struct stat st {};
     if (::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode) && !(st.st_mode & S_IWUSR)) {
         reason = "the file is read-only";
         return false;
     }
-    return ReplaceFileContent(path, CrLfText(lines), reason);
-}
-
-// One pass with its label; false when the run was cancelled during it.
-bool RunLabelledPass(TVBSrcFormatter& formatter, IRunHost& host, const RFile& entry, int pass,
-                     bool& cancelled) {
-    host.SetLabel(entry.Name + " (Pass " + std::to_string(pass + 1) + ")");
-    bool completed = pass == 0 ? formatter.RunPass(entry.Lines, 0)
-                               : formatter.RunPass(formatter.PassInput, pass);
-    if (!completed) cancelled = true;
-    return !cancelled;
-}
-
-// Passes 1, 2 and, when pass 2 changed the line structure, 3.
-bool StyleEntry(TVBSrcFormatter& formatter, IRunHost& host, const RFile& entry, bool& cancelled) {
-    formatter.Output.clear();
-    formatter.FileName = entry.Name;
-    formatter.FileKind = entry.Kind;
-    host.SetRange(0, std::max(0, static_cast<int>(entry.Lines.size())));
-    host.SetPosition(0);
-    formatter.Modified = false;
-    if (!RunLabelledPass(formatter, host, entry, 0, cancelled)) return false;
-    for (int pass = 1; pass <= 2; ++pass) {
-        if (pass == 2 && !formatter.Modified) break;
-        formatter.Modified = false;
-        formatter.PassInput.clear();
-        std::swap(formatter.PassInput, formatter.Output);
-        bool ok = RunLabelledPass(formatter, host, entry, pass, cancelled);
-        formatter.PassInput.clear();
-        if (!ok) return false;
-    }
-    return true;
+    return ReplaceFileContent(path, StyledText(lines, endOfFileMark), reason);
 }
 
 }  // namespace
@@ -150,13 +108,18 @@ TRunReport ProcessProject(TVBSrcFormatter& formatter, TRunContext& context) {
             project.ReleaseCurrentLines();
             continue;
         }
-        if (!StyleEntry(formatter, host, *entry, cancelled)) break;
+        host.SetRange(0, std::max(0, static_cast<int>(entry->Lines.size())));
+        host.SetPosition(0);
+        const TStyleResult styled = StyleFile(formatter, entry->Lines, entry->Name, entry->Kind);
+        if (!styled.Completed) {
+            cancelled = true;
+            break;
+        }
         // A styled text whose code differs from the source beyond what the
         // enabled rules may change is never saved; the run goes on.
-        if (std::optional<TSafetyNetReport> net = CheckStyledCode(
-                entry->Lines, formatter.Output, options, entry->Name, formatter.VBTabStops)) {
+        if (styled.SafetyNet) {
             report.Rejected.push_back(entry->Name);
-            ShowWarning(host, net->Message());
+            ShowWarning(host, styled.SafetyNet->Message());
             project.ReleaseCurrentLines();
             continue;
         }
@@ -166,7 +129,7 @@ TRunReport ProcessProject(TVBSrcFormatter& formatter, TRunContext& context) {
             cancelled = true;
         const std::string target = JoinPath(outputDir, entry->Name);
         std::string reason;
-        if (!WriteStyledFile(target, formatter.Output, reason)) {
+        if (!WriteStyledFile(target, formatter.Output, styled.EndOfFileMark, reason)) {
             project.ReleaseCurrentLines();
             host.ShowProgressWindow(false);
             ShowError(host, "Unable to write " + target + ": " + reason);

@@ -1,73 +1,33 @@
 // Styles every source file of the real projects in the shared corpus with the
-// default options and with every rule switched on: the safety net must never
-// fire, description blocks must come out byte for byte, and (defaults) a
-// second styling must change nothing. Lists every file that fails.
+// default options and with every rule switched on (in four variants): the
+// safety net must never fire, description blocks must come out byte for byte,
+// a second styling must change nothing, and no line may gain trailing blanks.
+// Prints a table per corpus folder and option set; lists every file that fails.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <atomic>
 #include <filesystem>
+#include <iostream>
+#include <map>
 #include <mutex>
+#include <set>
 #include <string>
 #include <thread>
 #include <vector>
 
 #include "formatter/formatter.h"
 #include "formatter/line_ops.h"
-#include "support/expect_styled.h"
+#include "formatter/style_file.h"
 #include "io/text_lines.h"
+#include "settings/ini_file.h"
 #include "settings/option_set.h"
+#include "support/corpus.h"
 
 namespace plumora::testing {
 namespace {
 
 namespace fs = std::filesystem;
-
-#if defined(__SANITIZE_ADDRESS__)
-constexpr bool kSanitized = true;
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
-constexpr bool kSanitized = true;
-#else
-constexpr bool kSanitized = false;
-#endif
-#else
-constexpr bool kSanitized = false;
-#endif
-
-fs::path CorpusDir() { return fs::path(PLUMORA_SOURCE_DIR) / ".." / "shared" / "corpus"; }
-
-bool IsSourceFile(const fs::path& p) {
-    std::string ext = p.extension().string();
-    std::transform(ext.begin(), ext.end(), ext.begin(), [](unsigned char c) { return char(std::toupper(c)); });
-    return ext == ".BAS" || ext == ".FRM" || ext == ".CLS" || ext == ".CTL" || ext == ".PAG" ||
-           ext == ".DSR";
-}
-
-std::vector<fs::path> SourceFiles() {
-    std::vector<fs::path> files;
-    std::error_code ec;
-    for (fs::recursive_directory_iterator it(CorpusDir(), ec), end; it != end; it.increment(ec)) {
-        if (ec) break;
-        if (it->is_regular_file(ec) && IsSourceFile(it->path())) files.push_back(it->path());
-    }
-    std::sort(files.begin(), files.end());
-    // The sanitizer build is many times slower; a fixed quarter of the files
-    // still covers every project and keeps the run to seconds.
-    if (kSanitized) {
-        std::vector<fs::path> sample;
-        for (std::size_t i = 0; i < files.size(); i += 4) sample.push_back(files[i]);
-        files.swap(sample);
-    }
-    return files;
-}
-
-TOptionSet EveryRule() {
-    TOptionSet o = EveryRewriteRule();
-    o.SetBool(Opt::SingleLineCommentBlocks, true);
-    o.SetBool(Opt::SpecialRemoveComments, true);
-    return o;
-}
 
 // The index of the End that closes the description block of a file that
 // starts with VERSION, or -1.
@@ -85,68 +45,100 @@ long DescriptionEnd(const std::vector<std::string>& lines) {
     return -1;
 }
 
-std::vector<std::string> Texts(const TStyledLines& lines) {
-    std::vector<std::string> out;
-    out.reserve(lines.size());
-    for (const auto& l : lines) out.push_back(l.Text);
-    return out;
+bool EndsWithBlank(std::string_view line) {
+    return !line.empty() && (line.back() == ' ' || line.back() == '\t');
 }
 
-// What went wrong with one file, empty when nothing did.
-std::string CheckFile(const fs::path& path, const TOptionSet& defaults, const TOptionSet& every) {
-    std::vector<std::string> lines;
-    TIoResult read = ReadTextLines(path.string(), lines);
-    if (!read.Ok) return "unreadable: " + read.Error;
-    std::string problems;
+struct TFileResult {
+    bool Unsafe = false, Unstable = false, Litter = false, Description = false;
+    std::string Problems;
+};
+
+TFileResult CheckFile(const std::vector<std::string>& lines, const std::string& name,
+                      const TOptionSet& options) {
+    TFileResult r;
+    TVBSrcFormatter formatter(options);
+    const TStyleResult first = StyleFile(formatter, lines, name, KindOfFileName(name));
+    const std::vector<std::string> once = StyledLines(formatter.Output, first.EndOfFileMark);
+    if (first.SafetyNet) {
+        r.Unsafe = true;
+        r.Problems += " " + first.SafetyNet->Message();
+    }
     const long descriptionEnd = DescriptionEnd(lines);
-    for (const TOptionSet* options : {&defaults, &every}) {
-        const char* name = options == &defaults ? "defaults" : "every rule";
-        TVBSrcFormatter formatter(*options);
-        formatter.FileName = path.filename().string();
-        formatter.StyleLines(lines);
-        if (formatter.SafetyNetReport)
-            problems += std::string(" [") + name + "] " + formatter.SafetyNetReport->Message();
-        for (long i = 0; i <= descriptionEnd; ++i) {
-            if (std::size_t(i) >= formatter.Output.size() ||
-                formatter.Output[std::size_t(i)].Text != TabsToSpaces(lines[std::size_t(i)], 4)) {
-                problems += std::string(" [") + name + "] description block changed at line " +
-                            std::to_string(i + 1);
-                break;
-            }
-        }
-        if (options == &defaults) {
-            const std::vector<std::string> once = Texts(formatter.Output);
-            formatter.StyleLines(once);
-            const std::vector<std::string> twice = Texts(formatter.Output);
-            if (twice != once) {
-                std::size_t k = 0;
-                while (k < once.size() && k < twice.size() && once[k] == twice[k]) ++k;
-                problems += " [defaults] a second styling changed styled line " +
-                            std::to_string(k + 1);
-            }
+    for (long i = 0; i <= descriptionEnd; ++i) {
+        if (std::size_t(i) >= once.size() ||
+            once[std::size_t(i)] != TabsToSpaces(lines[std::size_t(i)], 4)) {
+            r.Description = true;
+            r.Problems += " description block changed at line " + std::to_string(i + 1);
+            break;
         }
     }
-    return problems;
+    std::multiset<std::string_view> sourceWithBlanks;
+    for (const auto& l : lines)
+        if (EndsWithBlank(l)) sourceWithBlanks.insert(l);
+    for (std::size_t k = 0; k < once.size(); ++k) {
+        const std::string& l = once[k];
+        if (!EndsWithBlank(l)) continue;
+        auto it = sourceWithBlanks.find(l);
+        if (it != sourceWithBlanks.end()) {
+            sourceWithBlanks.erase(it);
+            continue;
+        }
+        r.Litter = true;
+        r.Problems += " styled line " + std::to_string(k + 1) + " gained trailing blanks: [" + l + "]";
+        break;
+    }
+    const TStyleResult second = StyleFile(formatter, once, name, KindOfFileName(name));
+    const std::vector<std::string> twice = StyledLines(formatter.Output, second.EndOfFileMark);
+    if (twice != once) {
+        std::size_t k = 0;
+        while (k < once.size() && k < twice.size() && once[k] == twice[k])
+            ++k;
+        r.Unstable = true;
+        r.Problems += " a second styling changed styled line " + std::to_string(k + 1) + ": [" +
+                      (k < once.size() ? once[k] : std::string("<end>")) + "] -> [" +
+                      (k < twice.size() ? twice[k] : std::string("<end>")) + "]";
+    }
+    return r;
 }
 
-TEST(Corpus, EveryFileStylesSafelyStablyAndKeepsItsDescriptionBlock) {
+struct TTally {
+    int Files = 0, Unsafe = 0, Unstable = 0, Litter = 0, Description = 0;
+};
+
+TEST(Corpus, EveryFileStylesSafelyStablyAndCleanlyWithEveryOptionSet) {
     if (!fs::is_directory(CorpusDir()))
         GTEST_SKIP() << "no corpus at " << CorpusDir().string()
                      << " (the shared sample projects are not checked out here)";
-    const std::vector<fs::path> files = SourceFiles();
+    const std::vector<fs::path> files = CorpusSourceFiles(SanitizedBuild() ? 4 : 1);
     ASSERT_FALSE(files.empty()) << "no source files below " << CorpusDir().string();
 
-    const TOptionSet defaults;
-    const TOptionSet every = EveryRule();
+    const std::vector<TNamedOptions> sets = CorpusOptionSets();
     std::atomic<std::size_t> next{0};
     std::mutex mutex;
     std::vector<std::string> failures;
+    std::map<std::pair<std::string, std::string>, TTally> tally;  // (set, folder)
     auto worker = [&] {
         for (std::size_t i; (i = next++) < files.size();) {
-            std::string problem = CheckFile(files[i], defaults, every);
-            if (problem.empty()) continue;
-            std::lock_guard<std::mutex> lock(mutex);
-            failures.push_back(fs::relative(files[i], CorpusDir()).string() + ":" + problem);
+            std::vector<std::string> lines;
+            TIoResult read = ReadTextLines(files[i].string(), lines);
+            const std::string rel = fs::relative(files[i], CorpusDir()).string();
+            const std::string folder = rel.substr(0, rel.find('/'));
+            for (const TNamedOptions& set : sets) {
+                TFileResult r;
+                if (!read.Ok)
+                    r.Problems = " unreadable: " + read.Error;
+                else
+                    r = CheckFile(lines, files[i].filename().string(), set.Options);
+                std::lock_guard<std::mutex> lock(mutex);
+                TTally& t = tally[{set.Name, folder}];
+                ++t.Files;
+                t.Unsafe += r.Unsafe;
+                t.Unstable += r.Unstable;
+                t.Litter += r.Litter;
+                t.Description += r.Description;
+                if (!r.Problems.empty()) failures.push_back(rel + " [" + set.Name + "]" + r.Problems);
+            }
         }
     };
     const unsigned threads = std::max(1u, std::min(2u, std::thread::hardware_concurrency()));
@@ -154,11 +146,16 @@ TEST(Corpus, EveryFileStylesSafelyStablyAndKeepsItsDescriptionBlock) {
     for (unsigned t = 0; t < threads; ++t) pool.emplace_back(worker);
     for (auto& t : pool) t.join();
 
+    std::cout << "option set / folder: files, unstable, safety net, litter, description\n";
+    for (const auto& [key, t] : tally)
+        std::cout << "  " << key.first << " / " << key.second << ": " << t.Files << ", "
+                  << t.Unstable << ", " << t.Unsafe << ", " << t.Litter << ", " << t.Description
+                  << "\n";
     std::sort(failures.begin(), failures.end());
     std::string list;
-    for (const auto& f : failures) list += "\n  " + f;
-    EXPECT_TRUE(failures.empty()) << failures.size() << " of " << files.size()
-                                  << " files failed:" << list;
+    for (std::size_t k = 0; k < failures.size() && k < 60; ++k) list += "\n  " + failures[k];
+    EXPECT_TRUE(failures.empty()) << failures.size() << " failures in " << files.size()
+                                  << " files (first 60):" << list;
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "formatter/safety_net.h"
+#include "formatter/style_file.h"
 #include "support/expect_styled.h"
 
 namespace plumora::testing {
@@ -26,9 +27,8 @@ const char* const kSample =
 TEST(SafetyNet, EveryRuleOnASampleKeepsTheCode) {
     for (const TOptionSet& o : {TOptionSet(), EveryRewriteRule()}) {
         TVBSrcFormatter f(o);
-        f.FileName = "M.bas";
-        f.StyleLines(SplitLines(kSample));
-        EXPECT_FALSE(f.SafetyNetReport) << f.SafetyNetReport->Message();
+        TStyleResult r = StyleFile(f, SplitLines(kSample), "M.bas", fkModule);
+        EXPECT_FALSE(r.SafetyNet) << r.SafetyNet->Message();
     }
 }
 
@@ -140,8 +140,8 @@ TEST(SafetyNet, GarbageHugeLinesAndUnclosedLiteralsStyleWithoutAFalseAlarm) {
     };
     for (const TOptionSet& o : {TOptionSet(), EveryRewriteRule()}) {
         TVBSrcFormatter f(o);
-        f.StyleLines(lines);
-        EXPECT_FALSE(f.SafetyNetReport) << f.SafetyNetReport->Message();
+        TStyleResult r = StyleFile(f, lines, "M.bas", fkModule);
+        EXPECT_FALSE(r.SafetyNet) << r.SafetyNet->Message();
     }
 }
 
