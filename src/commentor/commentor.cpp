@@ -87,7 +87,6 @@ void TCommentor::ShowRoutine(std::size_t routine) {
         if (IsRoutineEndLine(lines_[i])) break;
     }
     topLine_ = routine;
-    Repaint();
 
     TCommentBlock block = CommentBlockAt(lines_, routine);
     block_ = block;
@@ -97,6 +96,8 @@ void TCommentor::ShowRoutine(std::size_t routine) {
     author_ = fields.Author;
     parameters_ = fields.Parameters;
     modified_ = false;
+    // Last, so that a view repainted now finds the whole routine on show.
+    Repaint();
 }
 
 void TCommentor::ShowNoRoutine() {

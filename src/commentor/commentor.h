@@ -34,7 +34,8 @@ struct TLineColours {
 class TCommentor {
 public:
     // `view`, when given, is repainted whenever the lines or their colours
-    // change; it must outlive the commentor.
+    // change, after everything else of the routine on show is set; it must
+    // outlive the commentor.
     explicit TCommentor(ICommandHost& host, ILineSink* view = nullptr);
 
     // Opens the entry's file (its Name and FullPath) with the output

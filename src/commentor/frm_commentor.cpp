@@ -51,6 +51,22 @@ QString EditorText(const std::vector<std::string>& lines) {
 
 }  // namespace
 
+class TfrmCommentor::TView : public ILineSink {
+public:
+    explicit TView(TfrmCommentor& owner) : owner_(owner) {}
+    void Clear() override { owner_.memoSource_->Clear(); }
+    void AppendLine(const std::string& text, TColor font, TColor back) override {
+        owner_.memoSource_->AppendLine(text, font, back);
+    }
+    void Refresh() override {
+        owner_.memoSource_->Refresh();
+        owner_.ShowState();
+    }
+
+private:
+    TfrmCommentor& owner_;
+};
+
 TfrmCommentor::TfrmCommentor(ICommandHost& host, QWidget* parent) : QWidget(parent), host_(host) {
     setObjectName("frmCommentor");
 
@@ -111,7 +127,8 @@ TfrmCommentor::TfrmCommentor(ICommandHost& host, QWidget* parent) : QWidget(pare
     setFocusProxy(memoComment_);
     setWindowIcon(style()->standardIcon(QStyle::SP_FileDialogInfoView));
 
-    commentor_ = std::make_unique<TCommentor>(host_, memoSource_);
+    view_ = std::make_unique<TView>(*this);
+    commentor_ = std::make_unique<TCommentor>(host_, view_.get());
     InstallHelpKey(this, kHelpContext);
     SetTabWidth(4);
     ShowState();
@@ -137,6 +154,7 @@ TfrmCommentor* TfrmCommentor::ShowCommentor(QMdiArea* mdi, ICommandHost& host, c
     auto* window = new TfrmCommentor(host);
     window->SetTabWidth(tabWidth);
     ShowInMdi(mdi, window);
+    window->memoComment_->setFocus();
     window->OpenModule(entry, options);
     return window;
 }

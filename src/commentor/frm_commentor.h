@@ -52,6 +52,9 @@ public:
     QPlainTextEdit* memoComment() const { return memoComment_; }
     TBigText* memoSource() const { return memoSource_; }
 
+    // A comfortable size for a new or cascaded window.
+    QSize sizeHint() const override { return {760, 540}; }
+
     void btnPriorRoutineClick();
     void btnNextRoutineClick();
     void btnSaveChangesClick();
@@ -77,7 +80,11 @@ private:
     QPlainTextEdit* memoComment_ = nullptr;
     TBigText* memoSource_ = nullptr;
     QSplitter* splitter_ = nullptr;
-    std::unique_ptr<TCommentor> commentor_;  // paints memoSource_, so made after it
+    // Paints memoSource_ and then shows the rest of the window, so that the
+    // window is whole behind any message the commentor shows next.
+    class TView;
+    std::unique_ptr<TView> view_;
+    std::unique_ptr<TCommentor> commentor_;  // paints through view_, so made after it
 };
 
 }  // namespace plumora

@@ -36,6 +36,9 @@ public:
     static TfrmFormTree* ShowFormTree(QMdiArea* mdi, ICommandHost& host, TSourceMgt& project,
                                       RFile* entry);
 
+    // A comfortable size for a cascaded window.
+    QSize sizeHint() const override { return {640, 440}; }
+
     QTreeWidget* treeForm() const { return treeForm_; }
     QTreeWidget* lvProperties() const { return lvProperties_; }
     const TFormTreeModel& Model() const { return model_; }

@@ -251,6 +251,38 @@ TEST_F(CommentorWindowTest, ClosingAsksAndCancelKeepsTheWindow) {
     EXPECT_FALSE(fs::exists(SavedPath()));
 }
 
+// What the window showed when each message appeared.
+class PeekingHost : public ScriptedCommandHost {
+public:
+    TfrmCommentor* Window = nullptr;
+    std::vector<std::string> Seen;
+    MsgResult ShowMessage(MsgKind kind, const std::string& text, MsgButtons buttons) override {
+        if (Window) {
+            Seen.push_back(Window->edtModuleName()->text().toStdString() + " | " +
+                           Window->edtAuthor()->text().toStdString() + " | " +
+                           std::to_string(Window->memoSource()->TopLine()));
+        }
+        return ScriptedCommandHost::ShowMessage(kind, text, buttons);
+    }
+};
+
+TEST(CommentorWindow, TheWindowIsWholeBehindItsMessages) {
+    TempDir dir;
+    dir.Write("Edge.bas", kEdge);
+    PeekingHost host;
+    QMdiArea mdi;
+    auto* w = new TfrmCommentor(host);
+    host.Window = w;
+    mdi.addSubWindow(w);
+    mdi.show();
+    w->OpenModule("Edge.bas", dir.Str() + "/Edge.bas", "out");
+    w->btnNextRoutineClick();
+    TypeOver(w->memoComment(), "'  Author : Cy\nFunction Beta(n As Integer) As Long");
+    w->btnSaveChangesClick();  // "File saved as: ..." over the saved routine
+    ASSERT_EQ(host.Seen.size(), 1u);
+    EXPECT_EQ(host.Seen[0], "Function Beta(n As Integer) As Long | Cy | 9");
+}
+
 TEST_F(CommentorWindowTest, F1OpensTheCommentorsHelpPage) {
     Open();
     QKeyEvent f1(QEvent::KeyPress, Qt::Key_F1, Qt::NoModifier);

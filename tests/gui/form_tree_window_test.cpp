@@ -42,6 +42,7 @@ const char* const kThreeButtons =
     "   Begin VB.CommandButton cmdThird\r\n"
     "      Caption         =   \"Caf\xE9\"\r\n"  // Windows-1252, as Visual Basic writes it
     "      Default         =   -1  'True\r\n"
+    "      Tag             =   \"Inventory files (*.inv)|*.inv|All files (*.*)|*.*\"\r\n"
     "   End\r\n"
     "End\r\n"
     "Attribute VB_Name = \"frmThree\"\r\n";
@@ -136,7 +137,8 @@ TEST_F(FormTreeWindowTest, ClickingAPropertiesNodeRefillsTheListAndOtherNodesLea
     tree->setCurrentItem(third->child(0));
     EXPECT_EQ(Rows(list), (std::vector<std::pair<QString, QString>>{
                               {"Caption", QString::fromUtf8("\"Caf\u00E9\"")},
-                              {"Default", "-1  'True"}}));
+                              {"Default", "-1  'True"},
+                              {"Tag", "\"Inventory files (*.inv)|*.inv|All files (*.*)|*.*\""}}));
     for (int i = 0; i < list->topLevelItemCount(); ++i)
         EXPECT_FALSE(list->topLevelItem(i)->icon(0).isNull());
     EXPECT_GE(list->columnWidth(0), 85);
@@ -144,9 +146,10 @@ TEST_F(FormTreeWindowTest, ClickingAPropertiesNodeRefillsTheListAndOtherNodesLea
     // Every name fits its column.
     const QFontMetrics metrics(list->font());
     EXPECT_GE(list->columnWidth(0), metrics.horizontalAdvance("Default") + list->iconSize().width());
+    EXPECT_GE(list->columnWidth(1), metrics.horizontalAdvance(list->topLevelItem(2)->text(1)));
 
     tree->setCurrentItem(form);  // not a "Properties" node: the list stays
-    EXPECT_EQ(list->topLevelItemCount(), 2);
+    EXPECT_EQ(list->topLevelItemCount(), 3);
     tree->setCurrentItem(form->child(0));
     EXPECT_EQ(Rows(list), (std::vector<std::pair<QString, QString>>{
                               {"Caption", "\"Three\""}, {"ClientHeight", "3000"}}));
