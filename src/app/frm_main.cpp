@@ -25,6 +25,8 @@
 #include <QVBoxLayout>
 
 #include "app/project_tree_rules.h"
+#include "commentor/frm_commentor.h"
+#include "formtree/frm_form_tree.h"
 #include "processing/frm_copy_files.h"
 #include "processing/frm_processing.h"
 #include "processing/process_command.h"
@@ -196,10 +198,12 @@ void TfrmMain::CreateActions() {
     route(Cmd::ViewProjFile, [this] { ViewProjectFile(); });
     route(Cmd::ViewSource, [this] { ViewSelectedFile(); });
     route(Cmd::FormTree, [this] {
-        if (EntryOf(treeProject_->currentItem())) NotAvailable("The form structure window");
+        if (RFile* entry = EntryOf(treeProject_->currentItem()); entry && state_.Project)
+            TfrmFormTree::ShowFormTree(mdi_, host_, *state_.Project, entry);
     });
     route(Cmd::Commentor, [this] {
-        if (EntryOf(treeProject_->currentItem())) NotAvailable("The commentor");
+        if (RFile* entry = EntryOf(treeProject_->currentItem()))
+            TfrmCommentor::ShowCommentor(mdi_, host_, *entry, options_, state_.VBTabStops);
     });
     route(Cmd::Charts, [this] { NotAvailable("The chart selector"); });
     route(Cmd::SelectAll, [this] { SelectAll(); });
@@ -553,6 +557,14 @@ void TfrmMain::closeEvent(QCloseEvent* event) {
         closeAfterRun_ = true;
         event->ignore();
         return;
+    }
+    // Child windows close first, so that a commentor with changed comments
+    // asks to save them; its Cancel keeps the program open.
+    for (QMdiSubWindow* child : mdi_->subWindowList()) {
+        if (!child->close()) {
+            event->ignore();
+            return;
+        }
     }
     SaveSettings();
     CloseCurrentProject();
