@@ -40,6 +40,7 @@
 #include "viewers/frm_view_dual.h"
 #include "viewers/frm_view_dual_mdi.h"
 #include "viewers/frm_view_single.h"
+#include "viewers/qt_side_by_side.h"
 
 namespace plumora {
 
@@ -118,6 +119,7 @@ TfrmMain::TfrmMain(QWidget* parent, TQtCommandHost::Answerer answerer)
     resize(632, 434 + menuBar()->sizeHint().height());
     CreateRunWindows();
     CreateViewerWindows();
+    CreatePrintAndChartWindows();
     frmOptions_ = new TfrmOptions(options_, host_, this);
     LoadSettings();
     DisableProjectControls();
@@ -614,7 +616,8 @@ void TfrmMain::CreateViewerWindows() {
 void TfrmMain::ShowFileViewer(const RFile& entry) {
     if (entry.Processed)
         TfrmViewDualMDI::ShowStyledFile(mdi_, host_, entry, frmStaticProcessing_,
-                                        state_.VBTabStops);
+                                        state_.VBTabStops)
+            ->Body()->SetPrintSideQuestion(frmLeftorRight_);
     else
         TfrmViewSingleMDI::ShowSourceFile(mdi_, host_, entry, state_.VBTabStops);
 }
