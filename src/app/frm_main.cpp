@@ -203,7 +203,7 @@ void TfrmMain::CreateActions() {
     route(Cmd::Commentor, [this] {
         if (EntryOf(treeProject_->currentItem())) NotAvailable("The commentor");
     });
-    route(Cmd::Charts, [this] { NotAvailable("The chart selector"); });
+    route(Cmd::Charts, [this] { ShowChartSelector(); });
     route(Cmd::SelectAll, [this] { SelectAll(); });
     route(Cmd::DeselectAll, [this] { DeselectAll(); });
     route(Cmd::Toggle, [this] { ToggleSelection(); });

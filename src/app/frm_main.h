@@ -27,6 +27,7 @@ class QTreeWidgetItem;
 
 namespace plumora {
 
+class TfrmChartSelector;
 class TfrmCopyFiles;
 class TfrmLeftorRight;
 class TfrmOptions;
@@ -70,9 +71,12 @@ public:
     // The busy window of the side-by-side viewers' Diff.
     TfrmStaticProcessing* StaticProcessing() const { return frmStaticProcessing_; }
 
-    // The print-side question of the side-by-side viewers, hidden while not
-    // shown.
+    // The print-side question of the side-by-side viewers and the chart
+    // selector, hidden while not shown.
     TfrmLeftorRight* PrintSideQuestion() const { return frmLeftorRight_; }
+    TfrmChartSelector* ChartSelector() const { return frmChartSelector_; }
+    // "Display Chart Selector", "View Charts": the selector, modally.
+    void ShowChartSelector();
 
     // A new viewer child window for the entry: side by side with its styled
     // copy once processed, the file alone otherwise.
@@ -171,6 +175,7 @@ private:
     TfrmViewDual* frmViewDual_ = nullptr;                  // owned by this window, hidden between runs
     TfrmStaticProcessing* frmStaticProcessing_ = nullptr;  // owned by this window, hidden between uses
     TfrmLeftorRight* frmLeftorRight_ = nullptr;      // owned by this window, hidden between uses
+    TfrmChartSelector* frmChartSelector_ = nullptr;  // owned by this window, hidden between uses
 };
 
 }  // namespace plumora

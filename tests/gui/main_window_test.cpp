@@ -182,7 +182,7 @@ TEST_F(MainWindowTest, CommandsOfLaterWindowsSaySoAndChangeNothing) {
     auto w = NewWindow();
     ASSERT_TRUE(w->OpenProjectFile(kExample));
     w->Tree()->setCurrentItem(FileNode(*w, 0));  // a form: every command is enabled
-    for (const char* name : {"btnCharts", "btnBuildFormTree", "btnShowCommentor"}) {
+    for (const char* name : {"btnBuildFormTree", "btnShowCommentor"}) {
         messages.clear();
         Find(*w, name)->trigger();
         ASSERT_EQ(messages.size(), 1u) << name;
