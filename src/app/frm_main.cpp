@@ -42,6 +42,7 @@
 #include "viewers/frm_view_dual.h"
 #include "viewers/frm_view_dual_mdi.h"
 #include "viewers/frm_view_single.h"
+#include "viewers/qt_side_by_side.h"
 
 namespace plumora {
 
@@ -120,6 +121,7 @@ TfrmMain::TfrmMain(QWidget* parent, TQtCommandHost::Answerer answerer)
     resize(632, 434 + menuBar()->sizeHint().height());
     CreateRunWindows();
     CreateViewerWindows();
+    CreatePrintAndChartWindows();
     frmOptions_ = new TfrmOptions(options_, host_, this);
     LoadSettings();
     DisableProjectControls();
@@ -205,7 +207,7 @@ void TfrmMain::CreateActions() {
         if (RFile* entry = EntryOf(treeProject_->currentItem()))
             TfrmCommentor::ShowCommentor(mdi_, host_, *entry, options_, state_.VBTabStops);
     });
-    route(Cmd::Charts, [this] { NotAvailable("The chart selector"); });
+    route(Cmd::Charts, [this] { ShowChartSelector(); });
     route(Cmd::SelectAll, [this] { SelectAll(); });
     route(Cmd::DeselectAll, [this] { DeselectAll(); });
     route(Cmd::Toggle, [this] { ToggleSelection(); });
@@ -626,7 +628,8 @@ void TfrmMain::CreateViewerWindows() {
 void TfrmMain::ShowFileViewer(const RFile& entry) {
     if (entry.Processed)
         TfrmViewDualMDI::ShowStyledFile(mdi_, host_, entry, frmStaticProcessing_,
-                                        state_.VBTabStops);
+                                        state_.VBTabStops)
+            ->Body()->SetPrintSideQuestion(frmLeftorRight_);
     else
         TfrmViewSingleMDI::ShowSourceFile(mdi_, host_, entry, state_.VBTabStops);
 }

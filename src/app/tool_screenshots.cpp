@@ -65,16 +65,16 @@ bool RenderToolWindows(TfrmMain& frmMain, const TGrabWindow& grab) {
                 window->treeForm()->setCurrentItem(properties);
                 window->treeForm()->scrollToItem(properties);
             }
-            if (!grab(child, "20-form-tree")) return false;
+            if (!grab(child, "25-form-tree")) return false;
             child->close();
         }
     }
     if (QTreeWidgetItem* module = FirstNodeOfKind(frmMain.Tree(), fkModule)) {
         if (QMdiSubWindow* child = RunOnNode(frmMain, module, "btnShowCommentor", QSize(820, 580))) {
-            if (!grab(child, "21-commentor")) return false;
+            if (!grab(child, "26-commentor")) return false;
             if (auto* window = qobject_cast<TfrmCommentor*>(child->widget())) {
                 window->btnNextRoutineClick();
-                if (!grab(child, "22-commentor-next-routine")) return false;
+                if (!grab(child, "27-commentor-next-routine")) return false;
             }
             child->close();
         }

@@ -49,11 +49,11 @@ TEST(ToolScreenshots, FormTreeWithPropertiesAndCommentorOnTwoRoutines) {
     });
     EXPECT_TRUE(done);
     ASSERT_EQ(shots.size(), 3u);
-    EXPECT_EQ(shots["20-form-tree"].Caption, "Form tree for Inventory.vbp");
-    EXPECT_EQ(shots["20-form-tree"].Detail, "Properties/10");  // the form's own ten lines
-    EXPECT_TRUE(shots["21-commentor"].Caption.startsWith("Module: "));
-    EXPECT_EQ(shots["21-commentor"].Detail, "Public Sub InitInventory()");
-    EXPECT_EQ(shots["22-commentor-next-routine"].Detail, "Public Function LastError() As String");
+    EXPECT_EQ(shots["25-form-tree"].Caption, "Form tree for Inventory.vbp");
+    EXPECT_EQ(shots["25-form-tree"].Detail, "Properties/10");  // the form's own ten lines
+    EXPECT_TRUE(shots["26-commentor"].Caption.startsWith("Module: "));
+    EXPECT_EQ(shots["26-commentor"].Detail, "Public Sub InitInventory()");
+    EXPECT_EQ(shots["27-commentor-next-routine"].Detail, "Public Function LastError() As String");
     for (const auto& [name, shot] : shots) EXPECT_GT(shot.Size.width(), 600) << name.toStdString();
     // Each window is closed after its pictures.
     EXPECT_TRUE(main.Mdi()->subWindowList().isEmpty());
