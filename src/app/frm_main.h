@@ -30,6 +30,7 @@ namespace plumora {
 class TfrmCopyFiles;
 class TfrmOptions;
 class TfrmProcessing;
+class TfrmSpellDialog;
 class TfrmStaticProcessing;
 class TfrmViewDual;
 
@@ -68,6 +69,8 @@ public:
     TfrmViewDual* Preview() const { return frmViewDual_; }
     // The busy window of the side-by-side viewers' Diff.
     TfrmStaticProcessing* StaticProcessing() const { return frmStaticProcessing_; }
+    // The spelling dialog with its speller, hidden between words.
+    TfrmSpellDialog* SpellDialog() const { return frmSpellDialog_; }
 
     // A new viewer child window for the entry: side by side with its styled
     // copy once processed, the file alone otherwise.
@@ -164,6 +167,7 @@ private:
     bool closeAfterRun_ = false;  // closing was asked for during a run
     TfrmViewDual* frmViewDual_ = nullptr;                  // owned by this window, hidden between runs
     TfrmStaticProcessing* frmStaticProcessing_ = nullptr;  // owned by this window, hidden between uses
+    TfrmSpellDialog* frmSpellDialog_ = nullptr;            // owned by this window, hidden between words
 };
 
 }  // namespace plumora
