@@ -4,6 +4,7 @@
 
 #include <utility>
 
+#include <QApplication>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -343,7 +344,15 @@ void TfrmSpellDialog::CancelSpellcheckButtonClick() {
 void TfrmSpellDialog::reject() { CancelSpellcheckButtonClick(); }
 
 void TfrmSpellDialog::ShowSpellerOptions(TVCSpeller& speller) {
-    TfrmSpellOptions options(speller, host_, this);
+    // Over whichever window asked: this dialog, or the options dialog when
+    // "Configure Spell Checker" opens it while this one is hidden.
+    QWidget* owner = this;
+    if (!isVisible()) {
+        owner = QApplication::activeModalWidget();
+        if (!owner) owner = QApplication::activeWindow();
+        if (!owner) owner = parentWidget();
+    }
+    TfrmSpellOptions options(speller, host_, owner);
     runOptions_(options);
 }
 

@@ -3,7 +3,6 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDialogButtonBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QInputDialog>
@@ -72,13 +71,19 @@ TfrmSpellOptions::TfrmSpellOptions(TVCSpeller& speller, ICommandHost& host, QWid
     chkDigits_->setObjectName("chkDigits");
     chkDigits_->setChecked(options.CheckWithDigits);
 
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
-    buttons->button(QDialogButtonBox::Ok)->setText("&OK");
-    buttons->button(QDialogButtonBox::Ok)->setObjectName("btnOK");
-    buttons->button(QDialogButtonBox::Cancel)->setText("&Cancel");
-    buttons->button(QDialogButtonBox::Cancel)->setObjectName("btnCancel");
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    // Plain buttons, as on the program's other dialogs.
+    auto* ok = new QPushButton("&OK");
+    ok->setObjectName("btnOK");
+    ok->setDefault(true);
+    auto* cancel = new QPushButton("&Cancel");
+    cancel->setObjectName("btnCancel");
+    cancel->setAutoDefault(false);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
 
     auto* languageRow = new QHBoxLayout;
     languageRow->addWidget(lblLanguage);
@@ -88,7 +93,7 @@ TfrmSpellOptions::TfrmSpellOptions(TVCSpeller& speller, ICommandHost& host, QWid
     layout->addWidget(customBox, 1);
     layout->addWidget(chkAllCaps_);
     layout->addWidget(chkDigits_);
-    layout->addWidget(buttons);
+    layout->addLayout(buttons);
     resize(420, 360);
 
     AskDictionaryName = [](QWidget* owner) {
