@@ -49,11 +49,28 @@ void AddModuleName(std::string_view line, std::unordered_set<std::string>& words
     words.insert(UpperKey(line.substr(open + 1, close - open - 1)));
 }
 
+// Declare Function X Lib "uxtheme" Alias "SetWindowTheme": the library and
+// entry names are literals, but names all the same.
+void AddDeclaredLibraryNames(std::string_view code, std::unordered_set<std::string>& words) {
+    std::string_view t = TrimView(code);
+    for (std::string_view scope : {"Public ", "Private ", "Global "})
+        if (StartsWithNoCase(t, scope)) t = TrimLeftView(t.substr(scope.size()));
+    if (!StartsWithNoCase(t, "Declare ")) return;
+    for (std::size_t open = t.find('"'); open != std::string_view::npos; open = t.find('"', open + 1)) {
+        const std::size_t close = t.find('"', open + 1);
+        if (close == std::string_view::npos) return;
+        if (close > open + 1) words.insert(UpperKey(t.substr(open + 1, close - open - 1)));
+        open = close;
+    }
+}
+
 }  // namespace
 
 void AddProjectWords(const std::vector<std::string>& lines, std::unordered_set<std::string>& words) {
     for (const std::string& line : lines) {
-        AddNamesOfCode(CodePart(line), words);
+        const std::string_view code = CodePart(line);
+        AddNamesOfCode(code, words);
+        AddDeclaredLibraryNames(code, words);
         AddModuleName(line, words);
     }
 }

@@ -11,8 +11,9 @@ namespace plumora {
 class TSourceMgt;
 
 // Adds every name in the code of `lines` (outside comments and literals:
-// declared names, the names used, the controls of a form's description)
-// and the module name of an "Attribute VB_Name" line, each as its UpperKey.
+// declared names, the names used, the controls of a form's description),
+// the library and entry names of Declare statements and the module name of
+// an "Attribute VB_Name" line, each as its UpperKey.
 void AddProjectWords(const std::vector<std::string>& lines, std::unordered_set<std::string>& words);
 
 // The names of every file of the project. Each file is loaded and released

@@ -93,9 +93,11 @@ TEST(ProjectWords, NamesOfTheCodeButNotOfCommentsOrLiterals) {
     std::unordered_set<std::string> words;
     AddProjectWords({"Begin VB.CommandButton cmdSave", "Attribute VB_Name = \"modStock\"",
                      "Private Function CalcTotl(ByVal nQty As Long) As Long ' commnt",
-                     "   s = \"litrl\" & txtName.Text: x = &HFF + 12"},
+                     "   s = \"litrl\" & txtName.Text: x = &HFF + 12",
+                     "Private Declare Function SetTheme Lib \"uxtheme\" Alias \"SetWindowTheme\" () As Long"},
                     words);
-    for (const char* known : {"CMDSAVE", "MODSTOCK", "CALCTOTL", "NQTY", "TXTNAME", "BYVAL", "TEXT"})
+    for (const char* known : {"CMDSAVE", "MODSTOCK", "CALCTOTL", "NQTY", "TXTNAME", "BYVAL", "TEXT", "UXTHEME",
+                              "SETWINDOWTHEME"})
         EXPECT_TRUE(words.count(known)) << known;
     for (const char* unknown : {"COMMNT", "LITRL", "HFF", "12", "X"}) EXPECT_FALSE(words.count(unknown)) << unknown;
 }
