@@ -23,7 +23,7 @@
 #include "ui/big_text.h"
 #include "ui/help_key.h"
 #include "viewers/qt_viewer_parts.h"
-#include "viewers/windows_1252.h"
+#include "text/windows_1252.h"
 
 namespace plumora {
 

@@ -7,7 +7,7 @@
 
 #include "processing/frm_copy_files.h"
 #include "processing/frm_processing.h"
-#include "viewers/windows_1252.h"
+#include "text/windows_1252.h"
 
 namespace plumora {
 

@@ -11,7 +11,7 @@
 
 #include "spelling/word_breaker.h"
 #include "spelling/word_encoding.h"
-#include "viewers/windows_1252.h"
+#include "text/windows_1252.h"
 
 namespace plumora {
 

@@ -6,7 +6,7 @@
 #include "settings/ini_file.h"
 #include "spelling/hunspell_dictionary.h"
 #include "spelling/word_encoding.h"
-#include "viewers/windows_1252.h"
+#include "text/windows_1252.h"
 
 namespace plumora {
 

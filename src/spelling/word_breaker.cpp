@@ -1,7 +1,7 @@
 // Word breaking for comments and literals.
 #include "spelling/word_breaker.h"
 
-#include "viewers/windows_1252.h"
+#include "text/windows_1252.h"
 
 namespace plumora {
 

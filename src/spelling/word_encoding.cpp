@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <cctype>
 
-#include "viewers/windows_1252.h"
+#include "text/windows_1252.h"
 
 #if __has_include(<iconv.h>)
 #include <iconv.h>

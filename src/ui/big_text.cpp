@@ -15,8 +15,8 @@
 
 #include "formatter/line_ops.h"
 #include "io/text_lines.h"
-#include "viewers/line_search.h"
-#include "viewers/windows_1252.h"
+#include "text/line_search.h"
+#include "text/windows_1252.h"
 
 namespace plumora {
 

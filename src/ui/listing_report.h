@@ -9,7 +9,7 @@
 #include <QFont>
 #include <QString>
 
-#include "viewers/listing_pages.h"
+#include "text/listing_pages.h"
 
 class QPagedPaintDevice;
 class QPainter;

@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "viewers/line_search.h"
+#include "text/line_search.h"
 #include "viewers/scroll_both.h"
-#include "viewers/windows_1252.h"
+#include "text/windows_1252.h"
 
 namespace plumora {
 namespace {

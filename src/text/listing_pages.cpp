@@ -1,5 +1,5 @@
 // Rows per page and the page count of a listing.
-#include "viewers/listing_pages.h"
+#include "text/listing_pages.h"
 
 #include <algorithm>
 

@@ -1,5 +1,5 @@
 // Windows-1252 conversions for the line views and their search.
-#include "viewers/windows_1252.h"
+#include "text/windows_1252.h"
 
 #include <array>
 

@@ -1,9 +1,9 @@
 // Substring search over the lines of a view.
-#include "viewers/line_search.h"
+#include "text/line_search.h"
 
 #include <algorithm>
 
-#include "viewers/windows_1252.h"
+#include "text/windows_1252.h"
 
 namespace plumora {
 

@@ -3,7 +3,7 @@
 // for its bands still ends the listing.
 #include <gtest/gtest.h>
 
-#include "viewers/listing_pages.h"
+#include "text/listing_pages.h"
 
 namespace plumora {
 namespace {
