@@ -18,8 +18,8 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
+#include "charts/qt_chart_drawing.h"
 #include "host/command_host.h"
-#include "ui/chart_drawing.h"
 #include "ui/help_window.h"
 #include "viewers/qt_viewer_parts.h"
 

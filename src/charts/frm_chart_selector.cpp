@@ -23,8 +23,8 @@
 
 #include "charts/create_chart.h"
 #include "charts/frm_chart.h"
+#include "charts/qt_chart_drawing.h"
 #include "host/command_host.h"
-#include "ui/chart_drawing.h"
 #include "ui/help_window.h"
 
 namespace plumora {

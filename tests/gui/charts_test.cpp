@@ -32,6 +32,7 @@
 #include "charts/chart_table.h"
 #include "charts/frm_chart.h"
 #include "charts/frm_chart_selector.h"
+#include "charts/qt_chart_drawing.h"
 #include "gui/modal_answers.h"
 #include "project/app_state.h"
 #include "project/open_project.h"
@@ -39,7 +40,6 @@
 #include "settings/option_set.h"
 #include "support/scripted_hosts.h"
 #include "support/temp_dir.h"
-#include "ui/chart_drawing.h"
 #include "ui/help_window.h"
 
 namespace plumora {

@@ -1,5 +1,5 @@
 // Pyramids, slices, axes and colours of the chart windows.
-#include "ui/chart_drawing.h"
+#include "charts/qt_chart_drawing.h"
 
 #include <algorithm>
 #include <cmath>
