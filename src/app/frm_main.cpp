@@ -24,6 +24,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "app/help_pages.h"
 #include "app/project_tree_rules.h"
 #include "commentor/frm_commentor.h"
 #include "formtree/frm_form_tree.h"
@@ -63,6 +64,7 @@ RFile* EntryOf(const QTreeWidgetItem* item) {
 TfrmMain::TfrmMain(QWidget* parent, TQtCommandHost::Answerer answerer)
     : QMainWindow(parent), host_(this) {
     if (answerer) host_.SetAnswerer(std::move(answerer));
+    InstallHelpPages();
     setObjectName("frmMain");
     setWindowTitle(kTitle);
     setFont(QFont("Arial", 8));

@@ -13,9 +13,9 @@
 #include <QPaintEvent>
 #include <QScrollBar>
 
-#include "formatter/line_ops.h"
 #include "io/text_lines.h"
 #include "text/line_search.h"
+#include "text/tab_expansion.h"
 #include "text/windows_1252.h"
 
 namespace plumora {
@@ -79,7 +79,7 @@ void TBigText::AppendLine(const std::string& text, TColor fontColor, TColor back
     std::string_view stored = text;
     if (text.find('\t') != std::string::npos) {
         expanded_.clear();
-        TabsToSpacesInto(text, tabWidth_, expanded_);
+        ExpandTabsInto(text, tabWidth_, expanded_);
         stored = expanded_;
     }
     if (stored.size() > UINT32_MAX) stored = stored.substr(0, UINT32_MAX);

@@ -1,6 +1,5 @@
-// The help window: a browser over the program's HTML pages. The option pages
-// list their options from the catalogue itself, so the help never drifts from
-// the captions and descriptions the program uses elsewhere.
+// The help window: a browser over the program's HTML pages. The parts of a
+// page that the program generates come from the filler the program sets.
 #include "ui/help_window.h"
 
 #include <QCoreApplication>
@@ -12,10 +11,6 @@
 #include <QVBoxLayout>
 #include <QWidget>
 
-#include <map>
-#include <vector>
-
-#include "settings/option_catalogue.h"
 
 // The resources live in a static library; this keeps the linker from dropping them.
 static void InitHelpResources() {
@@ -27,73 +22,9 @@ namespace plumora {
 
 namespace {
 
-// The option pages (and Comments tabs) each context number describes.
-const std::map<int, std::vector<const char*>>& ContextPages() {
-    static const std::map<int, std::vector<const char*>> pages{
-        {11, {"General"}},
-        {12, {"Indents"}},
-        {13, {"Comments / Single Line", "Comments / Special"}},
-        {14, {"Comments / In-line"}},
-        {15, {"Blank Lines"}},
-        {16, {"Spell Check"}},
-        {17, {"Save"}},
-        {29, {"Comments / Subroutines"}},
-        {30, {"Comments / Functions"}},
-        {71, {"User"}},
-    };
-    return pages;
-}
-
-QString Escaped(const char* text) { return QString::fromUtf8(text).toHtmlEscaped(); }
-
-QString OptionCaption(const OptionDef& d) {
-    QString caption = Escaped(d.Caption);
-    if (d.Kind == OptionKind::Number && *d.Label) {
-        caption += QStringLiteral(" &mdash; ") + Escaped(d.Label);
-    } else if (*d.Label) {
-        caption += QStringLiteral(" ") + Escaped(d.Label);
-    }
-    if (caption.isEmpty()) caption = Escaped(d.Key);
-    if (*d.Box) caption = Escaped(d.Box) + QStringLiteral(": ") + caption;
-    return caption;
-}
-
-QString OptionDefault(const OptionDef& d) {
-    switch (d.Kind) {
-    case OptionKind::Check:
-    case OptionKind::Radio:
-        return d.Default ? QStringLiteral("on") : QStringLiteral("off");
-    case OptionKind::Number:
-        return QString::number(d.Default) + QStringLiteral(" (%1 to %2)").arg(d.Min).arg(d.Max);
-    case OptionKind::Choice:
-        return d.Default >= 0 && d.Default < int(d.Choices.size()) ? Escaped(d.Choices[d.Default])
-                                                                   : QString();
-    case OptionKind::Text:
-        return d.DefaultText && *d.DefaultText ? Escaped(d.DefaultText)
-                                               : QStringLiteral("(empty)");
-    }
-    return {};
-}
-
-// A table of the options shown on the given pages, in the dialog's order.
-QString OptionTable(const std::vector<const char*>& pages) {
-    QString html = QStringLiteral(
-        "<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\">"
-        "<tr><th align=\"left\">Option</th><th align=\"left\">What it does</th>"
-        "<th align=\"left\">Default</th><th align=\"left\">Stored as</th></tr>");
-    for (const OptionDef& d : OptionCatalogue()) {
-        bool shown = false;
-        for (const char* page : pages) shown = shown || std::string_view(d.Page) == page;
-        if (!shown) continue;
-        QString what = Escaped(d.Help);
-        if (d.Kind == OptionKind::Choice) {
-            what += QStringLiteral("<br>Choices:");
-            for (const char* choice : d.Choices) what += QStringLiteral(" &ldquo;") + Escaped(choice) + QStringLiteral("&rdquo;");
-        }
-        html += QStringLiteral("<tr><td>%1</td><td>%2</td><td>%3</td><td><code>%4/%5</code></td></tr>")
-                    .arg(OptionCaption(d), what, OptionDefault(d), Escaped(d.Section), Escaped(d.Key));
-    }
-    return html + QStringLiteral("</table>");
+THelpPageFiller& PageFiller() {
+    static THelpPageFiller filler;
+    return filler;
 }
 
 int ContextOf(const QUrl& url) {
@@ -115,10 +46,8 @@ public:
                                   "<p><a href=\"0.html\">Contents</a></p></body></html>");
         }
         QString html = QString::fromUtf8(file.readAll());
-        const auto pages = ContextPages().find(ContextOf(url));
-        if (pages != ContextPages().end()) {
-            html.replace(QStringLiteral("<!--options-->"), OptionTable(pages->second));
-        }
+        if (PageFiller() && html.contains(QStringLiteral("<!--options-->")))
+            html.replace(QStringLiteral("<!--options-->"), PageFiller()(ContextOf(url)));
         return html;
     }
 };
@@ -162,6 +91,8 @@ private:
 };
 
 }  // namespace
+
+void SetHelpPageFiller(THelpPageFiller filler) { PageFiller() = std::move(filler); }
 
 QString HelpPagePath(int context) {
     InitHelpResources();

@@ -2,6 +2,8 @@
 // context number, shown in one help window that stays open beside the others.
 #pragma once
 
+#include <functional>
+
 #include <QString>
 
 class QWidget;
@@ -13,6 +15,13 @@ namespace plumora {
 // window on first use. The window is a top-level window that lives until the
 // program ends.
 void ShowHelpContext(QWidget* parent, int context);
+
+// The text that takes the place of the marker <!--options--> of the page of
+// a context (the option pages list their options from the catalogue, which
+// this component set does not know). Set once at program start; without it
+// the marker stays an HTML comment.
+using THelpPageFiller = std::function<QString(int context)>;
+void SetHelpPageFiller(THelpPageFiller filler);
 
 // The resource path of a context's page, e.g. ":/help/11.html"; empty when the
 // context has no page.

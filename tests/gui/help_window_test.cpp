@@ -4,6 +4,7 @@
 #include <QTextBrowser>
 #include <gtest/gtest.h>
 
+#include "app/help_pages.h"
 #include "settings/option_catalogue.h"
 #include "ui/help_window.h"
 
@@ -18,6 +19,7 @@ QTextBrowser* HelpBrowser() {
 }
 
 TEST(HelpWindow, EveryContextHasItsPageAndEveryOptionIsDescribed) {
+    InstallHelpPages();
     QString allText;
     for (int context : {0, 11, 12, 13, 14, 15, 16, 17, 29, 30, 71}) {
         EXPECT_FALSE(HelpPagePath(context).isEmpty()) << context;
