@@ -1,10 +1,12 @@
-// The option tables of the help pages, built from the catalogue.
+// The option tables of the help pages, built from the catalogue, with the
+// before/after examples of option_examples.
 #include "help/option_pages.h"
 
 #include <map>
 #include <string_view>
 #include <vector>
 
+#include "help/option_examples.h"
 #include "settings/option_catalogue.h"
 
 namespace plumora {
@@ -79,6 +81,25 @@ std::string OptionDefault(const OptionDef& d) {
     return {};
 }
 
+// The example as a row of code blocks, one per value, under the row of the
+// option it shows.
+std::string ExampleRow(const TOptionExample& example) {
+    std::string html = "<tr><td colspan=\"4\"><small>Example";
+    if (!example.Needs.empty()) {
+        html += " (with ";
+        for (std::size_t i = 0; i < example.Needs.size(); ++i)
+            html += (i ? ", " : "") + Escaped(example.Needs[i]);
+        html += ")";
+    }
+    html += ":</small><table cellspacing=\"6\" cellpadding=\"4\"><tr>";
+    for (const TExampleColumn& column : example.Columns)
+        html += "<th align=\"left\"><small>" + Escaped(column.Caption) + "</small></th>";
+    html += "</tr><tr>";
+    for (const TExampleColumn& column : example.Columns)
+        html += "<td valign=\"top\" bgcolor=\"#f4f4f4\"><pre>" + Escaped(column.Styled) + "</pre></td>";
+    return html + "</tr></table></td></tr>";
+}
+
 }  // namespace
 
 std::string OptionPageTable(int context) {
@@ -99,6 +120,8 @@ std::string OptionPageTable(int context) {
         }
         html += "<tr><td>" + OptionCaption(d) + "</td><td>" + what + "</td><td>" + OptionDefault(d) +
                 "</td><td><code>" + Escaped(d.Section) + "/" + Escaped(d.Key) + "</code></td></tr>";
+        if (const std::optional<TOptionExample> example = OptionExample(d.Id))
+            html += ExampleRow(*example);
     }
     return html + "</table>";
 }
