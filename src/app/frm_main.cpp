@@ -35,11 +35,13 @@
 #include "settings/config_dir.h"
 #include "settings/frm_options.h"
 #include "settings/ini_file.h"
+#include "settings/text_code_page.h"
 #include "spelling/frm_spell_dialog.h"
 #include "ui/about_box.h"
 #include "ui/drag_starter.h"
 #include "ui/help_window.h"
 #include "ui/project_images.h"
+#include "ui/text_encoding.h"
 #include "viewers/frm_static_processing.h"
 #include "viewers/frm_view_dual.h"
 #include "viewers/frm_view_dual_mdi.h"
@@ -244,6 +246,8 @@ void TfrmMain::CreateMenus() {
     mnuProcessBar_->setChecked(true);
     connect(mnuProcessBar_, &QAction::triggered, this, [this](bool on) { statusBar()->setVisible(on); });
     view->addAction(mnuProcessBar_);
+    view->addSeparator();
+    CreateEncodingMenu(view);
 
     mnuProject_ = menuBar()->addMenu("&Project");
     mnuProject_->setObjectName("mnuProjectMenu");
@@ -516,6 +520,7 @@ void TfrmMain::LoadSettings() {
     }
     state_.RecentFiles.Load(ini);
     RebuildRecentMenu();
+    TTextEncoding::Instance().SetCodePage(LoadTextCodePage(ini));
 }
 
 void TfrmMain::RestorePlacement() {

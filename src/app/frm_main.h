@@ -106,6 +106,9 @@ public:
     // Toggles the selected node; the root and no selection change nothing.
     void ToggleSelection();
 
+    // View, Text Encoding: the code page of every view, stored at once.
+    void SetTextCodePage(int codePage);
+
     // Captions of the recent-file entries at the end of the File menu.
     std::vector<std::string> RecentMenuCaptions() const;
     // Writes the recent files and the placement to the settings file.
@@ -130,6 +133,7 @@ private:
     void CreateMenus();
     void CreateToolBar();
     void CreateBottomBar();
+    void CreateEncodingMenu(QMenu* view);
     QAction* NewAction(const QString& name, const QString& text, const QString& hint);
     void SetCommandEnabled(Cmd cmd, bool enabled);
     void UpdateSelectionCommands(QTreeWidgetItem* item);

@@ -20,18 +20,22 @@
 #include "project/source_mgt.h"
 #include "settings/option_set.h"
 #include "settings/qt_ansi_text.h"
+#include "text/code_page.h"
 #include "ui/big_text.h"
 #include "ui/help_key.h"
+#include "ui/text_encoding.h"
 #include "viewers/qt_viewer_parts.h"
-#include "text/windows_1252.h"
 
 namespace plumora {
 
 namespace {
 
-constexpr const char* kUnstorableText =
-    "The comment editor held characters that the module's code page (Windows-1252) cannot "
-    "store.  They are shown as \"?\" now; check the comments and choose the command again.";
+std::string UnstorableText() {
+    return std::string("The comment editor held characters that the module's code page (") +
+           CodePageInfo(TTextEncoding::Instance().CodePage()).Name +
+           ") cannot store.  They are shown as \"?\" now; check the comments and choose the "
+           "command again.";
+}
 
 // The editor's font: the source view's fixed-pitch font, a little larger.
 QFont EditorFont(const QFont& viewFont) {
@@ -195,13 +199,10 @@ bool TfrmCommentor::TakeEditorText() {
     if (!memoComment_->document()->isModified()) return true;
     const QString text = memoComment_->toPlainText();
     std::string bytes;
-    if (!Utf16ToWindows1252(std::u16string_view(reinterpret_cast<const char16_t*>(text.utf16()),
-                                                static_cast<std::size_t>(text.size())),
-                            bytes)) {
-        bytes = QStringToAnsi(text);
+    if (!EncodeText(text, bytes)) {
         memoComment_->setPlainText(AnsiToQString(bytes));
         memoComment_->document()->setModified(true);  // still to be handed over
-        ShowWarning(host_, kUnstorableText);
+        ShowWarning(host_, UnstorableText());
         return false;
     }
     // One editor line per line of the editor as the user sees it, an empty

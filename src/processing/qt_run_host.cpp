@@ -7,18 +7,14 @@
 
 #include "processing/frm_copy_files.h"
 #include "processing/frm_processing.h"
-#include "text/windows_1252.h"
+#include "ui/text_encoding.h"
 
 namespace plumora {
 
 namespace {
 
 // File names are bytes of the sources' code page.
-QString FromAnsi(const std::string& bytes) {
-    std::u16string text;
-    Windows1252ToUtf16(bytes, text);
-    return QString::fromStdU16String(text);
-}
+QString FromAnsi(const std::string& bytes) { return DecodeText(bytes); }
 
 }  // namespace
 

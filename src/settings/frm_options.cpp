@@ -3,6 +3,9 @@
 // rules, the directory field and the header template editors.
 #include "settings/frm_options.h"
 
+#include <algorithm>
+
+#include <QComboBox>
 #include <QEvent>
 #include <QFileDialog>
 #include <QGuiApplication>
@@ -20,7 +23,9 @@
 #include "settings/option_set.h"
 #include "settings/qt_ansi_text.h"
 #include "settings/qt_ini_controls.h"
+#include "settings/text_code_page.h"
 #include "ui/help_window.h"
+#include "ui/text_encoding.h"
 
 namespace plumora {
 
@@ -210,6 +215,8 @@ void TfrmOptions::showEvent(QShowEvent* event) {
         SyncFromOptions();
         const TIoResult loaded = LoadINIControls(this, kSettingsFile);
         if (!loaded.Ok) ShowWarning(host_, loaded.Error);
+        cboTextEncoding_->setCurrentIndex(
+            std::max(cboTextEncoding_->findData(TTextEncoding::Instance().CodePage()), 0));
         PushAllToOptions();
         options_.LoadCommentHeaders(host_);
         ShowTemplates();
@@ -232,6 +239,13 @@ void TfrmOptions::accept() {
         ShowError(host_, saved.Error);
         return;
     }
+    const int codePage = cboTextEncoding_->currentData().toInt();
+    std::string error;
+    if (!StoreTextCodePage(codePage, error)) {
+        ShowError(host_, error);
+        return;
+    }
+    TTextEncoding::Instance().SetCodePage(codePage);
     QDialog::accept();
 }
 

@@ -13,6 +13,7 @@
 #include "settings/frm_save_or_load.h"
 #include "settings/option_catalogue.h"
 
+class QComboBox;
 class QLabel;
 class QListWidget;
 class QPlainTextEdit;
@@ -49,6 +50,8 @@ public:
     QWidget* Control(Opt id) const { return controls_[static_cast<std::size_t>(id)]; }
     QPlainTextEdit* SubTemplateEditor() const { return memoSubLevelComments_; }
     QPlainTextEdit* FunctionTemplateEditor() const { return memoFunctionLevelComments_; }
+    // The code page of the source text (User page); OK stores and applies it.
+    QComboBox* TextEncodingBox() const { return cboTextEncoding_; }
 
     // Page and tab selection as the user makes it; false for an unknown caption.
     bool SelectPage(const QString& caption);
@@ -126,6 +129,7 @@ private:
     QToolButton* btnFunctionFile_ = nullptr;
     QToolButton* btnSelectDirectory_ = nullptr;
     QPushButton* btnSpellOptions_ = nullptr;
+    QComboBox* cboTextEncoding_ = nullptr;
     std::function<void()> spellCheckerOptions_;
 };
 

@@ -2,6 +2,7 @@
 // and the buttons. The controls themselves exist already; this only places
 // them and adds the labels and buttons that hold no option.
 #include <QApplication>
+#include <QComboBox>
 #include <QFontDatabase>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -19,6 +20,7 @@
 #include "settings/frm_options.h"
 #include "settings/option_set.h"
 #include "settings/qt_ini_controls.h"
+#include "text/code_page.h"
 
 namespace plumora {
 
@@ -379,6 +381,16 @@ QWidget* TfrmOptions::BuildUserPage() {
         grid->addWidget(Label(OptionInfo(id).Caption, Control(id)), i, 0);
         grid->addWidget(Control(id), i, 1);
     }
+    // Not an option of the formatter: how this program shows and types the
+    // text of the sources (section Text of the settings file).
+    cboTextEncoding_ = new QComboBox;
+    cboTextEncoding_->setObjectName("cboTextEncoding");
+    for (const TCodePageInfo& codePage : TextCodePages())
+        cboTextEncoding_->addItem(codePage.Caption, codePage.Number);
+    cboTextEncoding_->setToolTip("The code page the sources are written in: the views, the "
+                                 "printed listings and the spelling dialog show their text in it.");
+    grid->addWidget(Label("Text &encoding:", cboTextEncoding_), 2, 0);
+    grid->addWidget(cboTextEncoding_, 2, 1);
     col->addLayout(grid);
     col->addStretch(1);
     return page;

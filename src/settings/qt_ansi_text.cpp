@@ -1,52 +1,13 @@
-// Windows-1252 to Unicode and back. The five bytes that Windows-1252 leaves
-// undefined (0x81, 0x8D, 0x8F, 0x90, 0x9D) map to the control characters of
-// the same number, which keeps the mapping one-to-one.
+// Settings values and source lines are bytes of the code page the desktop
+// reads text in; widgets show Unicode.
 #include "settings/qt_ansi_text.h"
 
-#include <array>
+#include "ui/text_encoding.h"
 
 namespace plumora {
 
-namespace {
+QString AnsiToQString(std::string_view bytes) { return DecodeText(bytes); }
 
-// Characters of the bytes 0x80..0x9F; the rest of the bytes are Latin-1.
-constexpr std::array<char16_t, 32> kHigh = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
-    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
-
-}  // namespace
-
-QString AnsiToQString(std::string_view bytes) {
-    QString text;
-    text.reserve(static_cast<qsizetype>(bytes.size()));
-    for (char c : bytes) {
-        const auto b = static_cast<unsigned char>(c);
-        text.append(QChar(b >= 0x80 && b <= 0x9F ? kHigh[b - 0x80] : char16_t(b)));
-    }
-    return text;
-}
-
-std::string QStringToAnsi(const QString& text) {
-    std::string bytes;
-    bytes.reserve(static_cast<std::size_t>(text.size()));
-    for (QChar ch : text) {
-        const char16_t u = ch.unicode();
-        if (u < 0x80 || (u >= 0xA0 && u <= 0xFF)) {
-            bytes.push_back(static_cast<char>(u));
-            continue;
-        }
-        char out = '?';
-        for (std::size_t i = 0; i < kHigh.size(); ++i) {
-            if (kHigh[i] == u) {
-                out = static_cast<char>(0x80 + i);
-                break;
-            }
-        }
-        bytes.push_back(out);
-    }
-    return bytes;
-}
+std::string QStringToAnsi(const QString& text) { return EncodeText(text); }
 
 }  // namespace plumora

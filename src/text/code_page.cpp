@@ -253,23 +253,29 @@ bool IsWide(char32_t ch) {
 
 const std::vector<TCodePageInfo>& TextCodePages() {
     static const std::vector<TCodePageInfo> pages = {
-        {1252, "Western European (Windows-1252)"},
-        {1250, "Central European (Windows-1250)"},
-        {1251, "Cyrillic (Windows-1251)"},
-        {1253, "Greek (Windows-1253)"},
-        {1254, "Turkish (Windows-1254)"},
-        {1255, "Hebrew (Windows-1255)"},
-        {1256, "Arabic (Windows-1256)"},
-        {1257, "Baltic (Windows-1257)"},
-        {1258, "Vietnamese (Windows-1258)"},
-        {874, "Thai (Windows-874)"},
-        {932, "Japanese (Shift-JIS, 932)"},
-        {936, "Chinese Simplified (GBK, 936)"},
-        {949, "Korean (Unified Hangul, 949)"},
-        {950, "Chinese Traditional (Big5, 950)"},
-        {kUtf8CodePage, "Unicode (UTF-8)"},
+        {1252, "Western European (Windows-1252)", "Windows-1252"},
+        {1250, "Central European (Windows-1250)", "Windows-1250"},
+        {1251, "Cyrillic (Windows-1251)", "Windows-1251"},
+        {1253, "Greek (Windows-1253)", "Windows-1253"},
+        {1254, "Turkish (Windows-1254)", "Windows-1254"},
+        {1255, "Hebrew (Windows-1255)", "Windows-1255"},
+        {1256, "Arabic (Windows-1256)", "Windows-1256"},
+        {1257, "Baltic (Windows-1257)", "Windows-1257"},
+        {1258, "Vietnamese (Windows-1258)", "Windows-1258"},
+        {874, "Thai (Windows-874)", "Windows-874"},
+        {932, "Japanese (Shift-JIS, 932)", "Shift-JIS"},
+        {936, "Chinese Simplified (GBK, 936)", "GBK"},
+        {949, "Korean (Unified Hangul, 949)", "Unified Hangul"},
+        {950, "Chinese Traditional (Big5, 950)", "Big5"},
+        {kUtf8CodePage, "Unicode (UTF-8)", "UTF-8"},
     };
     return pages;
+}
+
+const TCodePageInfo& CodePageInfo(int number) {
+    for (const TCodePageInfo& page : TextCodePages())
+        if (page.Number == number) return page;
+    return TextCodePages().front();
 }
 
 bool IsTextCodePage(int number) {

@@ -17,11 +17,14 @@ inline constexpr int kUtf8CodePage = 65001;
 struct TCodePageInfo {
     int Number;           // the Windows code page number; 65001 for UTF-8
     const char* Caption;  // as menus and the options show it
+    const char* Name;     // short, for messages: "Windows-1252", "Shift-JIS"
 };
 
 // The code pages offered, in the order of the menu: Windows-1252 first.
 const std::vector<TCodePageInfo>& TextCodePages();
 bool IsTextCodePage(int number);
+// The entry of `number`; Windows-1252's for a number not offered.
+const TCodePageInfo& CodePageInfo(int number);
 
 // A bytes-to-Unicode table of one code page. Bytes that do not make a
 // character of the code page (a lone lead byte, a byte the page leaves

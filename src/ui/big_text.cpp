@@ -14,9 +14,11 @@
 #include <QScrollBar>
 
 #include "io/text_lines.h"
+#include "text/code_page.h"
 #include "text/line_search.h"
 #include "text/tab_expansion.h"
 #include "text/windows_1252.h"
+#include "ui/text_encoding.h"
 
 namespace plumora {
 
@@ -46,9 +48,13 @@ TBigText::TBigText(QWidget* parent) : QAbstractScrollArea(parent) {
     horizontalScrollBar()->setSingleStep(1);
     UpdateMetrics();
     UpdateScrollRanges();
+    connect(&TTextEncoding::Instance(), &TTextEncoding::codePageChanged, this,
+            [this] { viewport()->update(); });
 }
 
 TBigText::~TBigText() = default;
+
+const TTextCodec& TBigText::Codec() const { return TTextEncoding::Instance().Codec(); }
 
 void TBigText::Clear() {
     bytes_.clear();
@@ -140,7 +146,7 @@ void TBigText::SetTopLine(int n) {
 
 int TBigText::Find(const std::string& text, bool down, bool matchCase) {
     const int found = FindLine(
-        LineCount(), [this](int n) { return Bytes(n); }, TopLine(), text, down, matchCase);
+        LineCount(), [this](int n) { return Bytes(n); }, TopLine(), text, down, matchCase, Codec());
     if (found < 0) return -1;
     foundLine_ = found;
     SetTopLine(found);
@@ -149,9 +155,7 @@ int TBigText::Find(const std::string& text, bool down, bool matchCase) {
 
 int TBigText::Find(const QString& text, bool down, bool matchCase) {
     std::string bytes;
-    const std::u16string_view utf16(reinterpret_cast<const char16_t*>(text.utf16()),
-                                    static_cast<std::size_t>(text.size()));
-    if (!Utf16ToWindows1252(utf16, bytes)) return -1;
+    if (!EncodeText(text, bytes)) return -1;
     return Find(bytes, down, matchCase);
 }
 
@@ -164,11 +168,52 @@ QString TBigText::DisplayText(int n, int firstColumn, int columns) const {
     std::string_view bytes = Bytes(n);
     if (firstColumn < 0) firstColumn = 0;
     if (static_cast<std::size_t>(firstColumn) >= bytes.size() || columns <= 0) return {};
-    bytes = bytes.substr(static_cast<std::size_t>(firstColumn), static_cast<std::size_t>(columns));
-    QString text(static_cast<qsizetype>(bytes.size()), Qt::Uninitialized);
-    QChar* out = text.data();
-    for (char c : bytes) *out++ = QChar(Windows1252ToUnicode(static_cast<unsigned char>(c)));
+    const TTextCodec& codec = Codec();
+    if (codec.CodePage() == kDefaultCodePage) {
+        bytes = bytes.substr(static_cast<std::size_t>(firstColumn), static_cast<std::size_t>(columns));
+        QString text(static_cast<qsizetype>(bytes.size()), Qt::Uninitialized);
+        QChar* out = text.data();
+        for (char c : bytes) *out++ = QChar(Windows1252ToUnicode(static_cast<unsigned char>(c)));
+        return text;
+    }
+    QString text;
+    for (const TCell& cell : Cells(bytes, firstColumn, columns)) {
+        if (cell.Columns == 0) {  // the visible half of a wide character
+            text += QLatin1Char(' ');
+            continue;
+        }
+        text += DecodeChar(cell.Char);
+    }
     return text;
+}
+
+QString TBigText::DecodeChar(char32_t ch) {
+    if (ch < 0x10000) return QString(QChar(static_cast<char16_t>(ch)));
+    const char32_t units[1] = {ch};
+    return QString::fromUcs4(units, 1);
+}
+
+std::vector<TBigText::TCell> TBigText::Cells(std::string_view bytes, int firstColumn,
+                                              int columns) const {
+    std::vector<TCell> cells;
+    const TTextCodec& codec = Codec();
+    int column = 0;
+    const int end = firstColumn + columns;
+    for (std::size_t pos = 0; pos < bytes.size() && column < end;) {
+        std::size_t length = 0;
+        const char32_t ch = codec.CharAt(bytes, pos, length);
+        const int width = codec.Columns(ch, length);
+        if (column >= firstColumn) {
+            cells.push_back({ch, column - firstColumn, width});
+        } else if (column + width > firstColumn) {
+            // Scrolled half out of view at the left edge: a blank keeps
+            // the columns after it in their places.
+            cells.push_back({U' ', 0, 0});
+        }
+        column += width;
+        pos += length;
+    }
+    return cells;
 }
 
 void TBigText::UpdateMetrics() {
@@ -208,7 +253,8 @@ void TBigText::paintEvent(QPaintEvent* event) {
     const int firstRow = std::max(area.top() / lineHeight_, 0);
     const int lastRow = area.bottom() / lineHeight_;
     const int firstColumn = horizontalScrollBar()->value();
-    const int columns = width / narrowWidth_ + 2;
+    const int columns = Codec().CodePage() == kDefaultCodePage ? width / narrowWidth_ + 2
+                                                               : width / charWidth_ + 2;
     for (int row = firstRow; row <= lastRow; ++row) {
         const int n = top + row;
         if (n >= LineCount()) break;
@@ -219,8 +265,35 @@ void TBigText::paintEvent(QPaintEvent* event) {
         const int y = row * lineHeight_;
         painter.fillRect(QRect(0, y, width, lineHeight_), back);
         painter.setPen(fore);
-        painter.drawText(kLeftMargin, y + ascent_, DisplayText(n, firstColumn, columns));
+        if (Codec().CodePage() == kDefaultCodePage)
+            painter.drawText(kLeftMargin, y + ascent_, DisplayText(n, firstColumn, columns));
+        else
+            PaintCells(painter, Bytes(n), firstColumn, columns, y);
     }
+}
+
+void TBigText::PaintCells(QPainter& painter, std::string_view bytes, int firstColumn, int columns,
+                          int y) const {
+    // Characters of one column go out in runs (so marks combine with their
+    // letters); a wide character is centred on its two columns, whatever
+    // the width of the font that draws it.
+    QString run;
+    int runColumn = 0;
+    auto flush = [&] {
+        if (!run.isEmpty()) painter.drawText(kLeftMargin + runColumn * charWidth_, y + ascent_, run);
+        run.clear();
+    };
+    for (const TCell& cell : Cells(bytes, firstColumn, columns)) {
+        if (cell.Columns <= 1) {
+            if (run.isEmpty()) runColumn = cell.Column;
+            run += cell.Columns == 0 ? QString(QLatin1Char(' ')) : DecodeChar(cell.Char);
+            continue;
+        }
+        flush();
+        const QRect box(kLeftMargin + cell.Column * charWidth_, y, cell.Columns * charWidth_, lineHeight_);
+        painter.drawText(box, Qt::AlignHCenter | Qt::AlignVCenter | Qt::TextDontClip, DecodeChar(cell.Char));
+    }
+    flush();
 }
 
 void TBigText::resizeEvent(QResizeEvent* event) {

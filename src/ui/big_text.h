@@ -1,6 +1,8 @@
 // TBigText: the read-only line view of the viewers. Lines are kept as bytes
-// (Windows-1252) in one buffer with a colour pair each, and only the lines on
-// screen are painted, so files of any length open and scroll at once.
+// in one buffer with a colour pair each, and only the lines on screen are
+// painted, so files of any length open and scroll at once. The bytes are
+// shown in the desktop's code page (TTextEncoding), one column per byte
+// (a double-byte character takes two), as a fixed-pitch editor shows them.
 #pragma once
 
 #include <cstdint>
@@ -15,8 +17,11 @@
 #include "host/line_sink.h"
 
 class QMenu;
+class QPainter;
 
 namespace plumora {
+
+class TTextCodec;
 
 class TBigText : public QAbstractScrollArea, public ILineSink {
     Q_OBJECT
@@ -58,7 +63,7 @@ public:
     // Searches from the first visible line and makes the match the first
     // visible line, highlighted. Returns the line or -1; on -1 nothing moves.
     int Find(const std::string& text, bool down, bool matchCase);
-    // The same with the text as typed; a character outside Windows-1252 can
+    // The same with the text as typed; a character outside the code page can
     // occur in no line.
     int Find(const QString& text, bool down, bool matchCase);
 
@@ -69,8 +74,11 @@ public:
     // The menu that a right click opens; not owned.
     void SetPopupMenu(QMenu* menu) { popup_ = menu; }
 
-    // Text of the visible columns of line n, converted for display.
+    // Text of the visible columns of line n, converted for display. A wide
+    // character cut by the left edge shows as a blank.
     QString DisplayText(int n, int firstColumn, int columns) const;
+    // The code page the view reads its bytes in.
+    const TTextCodec& Codec() const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -85,6 +93,17 @@ private:
         std::uint16_t Font;  // index into colours_
         std::uint16_t Back;
     };
+
+    // One character on screen: its column from the left edge of the view and
+    // the columns it takes (0 for the half of a wide character left of it).
+    struct TCell {
+        char32_t Char;
+        int Column;
+        int Columns;
+    };
+    std::vector<TCell> Cells(std::string_view bytes, int firstColumn, int columns) const;
+    void PaintCells(QPainter& painter, std::string_view bytes, int firstColumn, int columns, int y) const;
+    static QString DecodeChar(char32_t ch);
 
     std::uint16_t ColorIndex(TColor color);
     std::string_view Bytes(int n) const;

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "text/code_page.h"
 #include "text/line_search.h"
 #include "viewers/scroll_both.h"
 #include "text/windows_1252.h"
@@ -109,6 +110,38 @@ TEST(Windows1252, EveryByteSurvivesTheRoundTrip) {
 
     std::string out;
     EXPECT_FALSE(Utf16ToWindows1252(u"\u4E2D", out));  // no byte for a CJK character
+}
+
+}  // namespace
+}  // namespace plumora
+
+namespace plumora {
+namespace {
+
+TEST(LineSearch, DoubleByteTextMatchesOnlyWholeCharacters) {
+    const TTextCodec& sjis = TTextCodec::Of(932);
+    // "\x82\x60" is the full-width A; its trail byte is the ASCII backquote,
+    // and "\x83\x41" (katakana a) has the trail byte "A".
+    struct TCase {
+        const char* Name;
+        const char* Line;
+        const char* Text;
+        bool MatchCase;
+        bool Expected;
+    };
+    const TCase cases[] = {
+        {"a trail byte is no letter", "x = \"\x83\x41\"", "A", false, false},
+        {"nor a lower-case one", "x = \"\x83\x41\"", "a", false, false},
+        {"the whole character is found", "x = \"\x83\x41\"", "\x83\x41", true, true},
+        {"ASCII still folds", "If bDone Then", "BDONE", false, true},
+        {"a match never starts inside a character", "\x95\x5C\x5C", "\x5C\x5C", true, false},
+        {"after it, it may", "\x95\x5C\x5C\x5C", "\x5C\x5C", true, true},
+        {"kanji beside ASCII", "' \x93\xFA\x96\x7B OK", "\x96\x7B ok", false, true},
+    };
+    for (const TCase& c : cases)
+        EXPECT_EQ(LineContains(c.Line, c.Text, c.MatchCase, sjis), c.Expected) << c.Name;
+    // The same bytes read as Windows-1252 have letters everywhere.
+    EXPECT_TRUE(LineContains("x = \"\x83\x41\"", "a", false));
 }
 
 }  // namespace
