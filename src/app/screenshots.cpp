@@ -30,6 +30,7 @@
 #include "ui/about_box.h"
 #include "ui/big_text.h"
 #include "ui/help_window.h"
+#include "ui/mdi_windows.h"
 #include "viewers/frm_view_dual.h"
 #include "viewers/frm_view_dual_mdi.h"
 
@@ -230,7 +231,7 @@ QStringList RenderScreenshots(const QString& outputDir, const QString& projectFi
         shoot.Grab(child, "08-single-viewer");
     }
     frmMain.ViewProjectFile();
-    frmMain.Mdi()->tileSubWindows();
+    TileChildren(frmMain.Mdi());
     if (!shoot.Grab(&frmMain, "09-main-window-with-viewers")) return error = shoot.error, shoot.written;
     if (!ShootPrintingAndCharts(frmMain, [&](QWidget* w, const QString& name) { return shoot.Grab(w, name); }))
         return error = shoot.error, shoot.written;

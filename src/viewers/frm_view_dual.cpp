@@ -35,7 +35,6 @@ TfrmViewDual::TfrmViewDual(ICommandHost& host, QWidget* parent) : QDialog(parent
     layout->addWidget(body_, 1);
 
     resize(800, 560);
-    body_->Splitter()->setSizes({395, 400});
 }
 
 TBigText* TfrmViewDual::memoCodeBefore() const { return body_->memoCodeBefore(); }

@@ -46,7 +46,6 @@ TfrmViewDualMDI::TfrmViewDualMDI(ICommandHost& host, TfrmStaticProcessing* busy,
     layout->setSpacing(0);
     layout->addWidget(bar);
     layout->addWidget(body_, 1);
-    body_->Splitter()->setSizes({350, 350});
 }
 
 TBigText* TfrmViewDualMDI::memoCodeBefore() const { return body_->memoCodeBefore(); }
@@ -62,7 +61,6 @@ TfrmViewDualMDI* TfrmViewDualMDI::ShowStyledFile(QMdiArea* mdi, ICommandHost& ho
     window->memoCodeBefore()->SetTabWidth(tabWidth);
     window->memoCodeAfter()->SetTabWidth(tabWidth);
     ShowInMdi(mdi, window);
-    window->Body()->Splitter()->setSizes({window->width() / 2, window->width() / 2});
     window->OpenFiles(entry.FullPath, entry.NewPath);
     return window;
 }

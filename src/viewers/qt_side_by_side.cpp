@@ -1,6 +1,8 @@
 // The two views, their splitter, the shared scroll bar and the search target.
 #include "viewers/qt_side_by_side.h"
 
+#include <algorithm>
+
 #include <QHBoxLayout>
 #include <QMenu>
 #include <QResizeEvent>
@@ -28,9 +30,14 @@ TSideBySide::TSideBySide(ICommandHost& host, QWidget* parent) : QWidget(parent) 
     splitter_->setChildrenCollapsible(false);
     splitter_->addWidget(memoCodeBefore_);
     splitter_->addWidget(memoCodeAfter_);
-    // The left view keeps its width; the right one takes what the window adds.
-    splitter_->setStretchFactor(0, 0);
-    splitter_->setStretchFactor(1, 1);
+    // The left view keeps its share of the width (half, until the user moves
+    // the bar) whatever the window's size.
+    splitter_->installEventFilter(this);
+    connect(splitter_, &QSplitter::splitterMoved, this, [this] {
+        const QList<int> sizes = splitter_->sizes();
+        const int total = sizes.value(0) + sizes.value(1);
+        if (total > 0) leftShare_ = static_cast<double>(sizes.value(0)) / total;
+    });
 
     ScrollBothBar_ = new QScrollBar(Qt::Vertical);
     ScrollBothBar_->setObjectName("ScrollBothBar");
@@ -64,7 +71,9 @@ void TSideBySide::UpdateScrollBothBar() {
     const TScrollBothRange range =
         ScrollBothRange(memoCodeBefore_->LineCount(), memoCodeBefore_->VisibleLineCount(),
                         memoCodeAfter_->LineCount(), memoCodeAfter_->VisibleLineCount());
-    ScrollBothBar_->setRange(range.Min, range.Max);
+    // A window made larger keeps its first visible line, even where the
+    // range alone would end a page earlier.
+    ScrollBothBar_->setRange(range.Min, std::max(range.Max, ScrollBothBar_->value()));
     ScrollBothBar_->setSingleStep(range.SmallStep);
     ScrollBothBar_->setPageStep(range.LargeStep);
 }
@@ -104,7 +113,32 @@ void TSideBySide::PrintOneSide(const QString& title) {
 void TSideBySide::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     if (event->spontaneous()) return;
+    // The first showing starts at line 0; later ones (a child window
+    // maximized or brought back) keep the lines in view.
+    if (shownBefore_) {
+        UpdateScrollBothBar();
+        return;
+    }
+    shownBefore_ = true;
     RestartScrollBothBar();
+}
+
+bool TSideBySide::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == splitter_ && event->type() == QEvent::Resize) ApplyLeftShare();
+    return QWidget::eventFilter(watched, event);
+}
+
+void TSideBySide::SetLeftShare(double share) {
+    leftShare_ = std::clamp(share, 0.05, 0.95);
+    ApplyLeftShare();
+}
+
+void TSideBySide::ApplyLeftShare() {
+    const int total = splitter_->width() - splitter_->handleWidth();
+    if (total <= 0) return;
+    const int left = static_cast<int>(total * leftShare_ + 0.5);
+    const QSignalBlocker block(splitter_);
+    splitter_->setSizes({left, total - left});
 }
 
 void TSideBySide::RestartScrollBothBar() {

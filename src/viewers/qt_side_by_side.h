@@ -41,6 +41,11 @@ public:
     // line (limited to each view's line count).
     void ScrollBothBigTexts(int position);
 
+    // The left view's share of the width, kept whatever the window's size;
+    // a half until the user moves the bar between the views.
+    double LeftShare() const { return leftShare_; }
+    void SetLeftShare(double share);
+
     // The two Search commands: choose the target, open the Find dialog.
     void mnuSearchBeforeClick();
     void mnuSearchAfterClick();
@@ -56,8 +61,11 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void ApplyLeftShare();
+
     TBigText* memoCodeBefore_ = nullptr;
     TBigText* memoCodeAfter_ = nullptr;
     QScrollBar* ScrollBothBar_ = nullptr;
@@ -66,6 +74,8 @@ private:
     QMenu* popupAfter_ = nullptr;
     TViewSearch* search_ = nullptr;
     QPointer<TfrmLeftorRight> question_;
+    double leftShare_ = 0.5;
+    bool shownBefore_ = false;
 };
 
 }  // namespace plumora

@@ -1,6 +1,7 @@
 // Find Next in a viewer: search the target view, report a miss.
 #include "viewers/qt_view_search.h"
 
+#include <QEvent>
 #include <QWidget>
 
 #include "host/command_host.h"
@@ -10,7 +11,17 @@
 namespace plumora {
 
 TViewSearch::TViewSearch(QWidget* owner, ICommandHost& host)
-    : QObject(owner), owner_(owner), host_(host) {}
+    : QObject(owner), owner_(owner), host_(host) {
+    // The dialog belongs to its viewer: it goes when the viewer is hidden
+    // (the preview closed, a child window minimized) or closed.
+    owner_->installEventFilter(this);
+}
+
+bool TViewSearch::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == owner_ && dlgFind_ && (event->type() == QEvent::Hide || event->type() == QEvent::Close))
+        dlgFind_->hide();
+    return QObject::eventFilter(watched, event);
+}
 
 TFindDialog* TViewSearch::Dialog() {
     if (!dlgFind_) {
@@ -28,7 +39,12 @@ void TViewSearch::Open() {
 }
 
 int TViewSearch::dlgFindFind(const QString& text, bool down, bool matchCase) {
-    const int found = target_ ? target_->Find(text, down, matchCase) : -1;
+    // A view out of sight is never searched.
+    if (!target_ || !target_->isVisible()) {
+        if (dlgFind_) dlgFind_->hide();
+        return -1;
+    }
+    const int found = target_->Find(text, down, matchCase);
     if (found < 0) ShowInformation(host_, "Not Found");
     return found;
 }

@@ -28,8 +28,12 @@ public:
     // Shows the dialog (non-modal) and brings it to the front.
     void Open();
 
-    // One Find Next: returns the found line, or -1 after "Not Found".
+    // One Find Next: returns the found line, or -1 after "Not Found". A
+    // target that is not on screen is not searched: the dialog closes.
     int dlgFindFind(const QString& text, bool down, bool matchCase);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     QWidget* owner_;

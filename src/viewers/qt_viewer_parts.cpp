@@ -1,14 +1,13 @@
 // Shared toolbar, MDI and close handling of the viewer windows.
 #include "viewers/qt_viewer_parts.h"
 
-#include <algorithm>
-
 #include <QAction>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QToolBar>
 #include <QWidget>
 
+#include "ui/mdi_windows.h"
 
 namespace plumora {
 
@@ -32,12 +31,7 @@ QAction* AddViewerButton(QToolBar* bar, const char* name, const QString& hint,
 QMdiSubWindow* ShowInMdi(QMdiArea* mdi, QWidget* window) {
     QMdiSubWindow* sub = mdi->addSubWindow(window);
     sub->setAttribute(Qt::WA_DeleteOnClose);
-    // Fits the frame when it is small, is a comfortable size when it is not.
-    const QSize room = mdi->viewport()->size();
-    sub->resize(std::max(std::min(room.width() - 20, 720), 320),
-                std::max(std::min(room.height() - 20, 460), 220));
-    sub->show();
-    mdi->setActiveSubWindow(sub);
+    PlaceNewChild(mdi, sub);
     return sub;
 }
 
