@@ -2,9 +2,15 @@
 // page that the program generates come from the filler the program sets.
 #include "ui/help_window.h"
 
+#include <algorithm>
+
+#include <QApplication>
 #include <QCoreApplication>
+#include <QEvent>
+#include <QKeyEvent>
 #include <QFile>
 #include <QPointer>
+#include <QScreen>
 #include <QTextBrowser>
 #include <QToolBar>
 #include <QUrl>
@@ -70,9 +76,8 @@ public:
         forward->setEnabled(false);
         connect(browser_, &QTextBrowser::backwardAvailable, back, &QAction::setEnabled);
         connect(browser_, &QTextBrowser::forwardAvailable, forward, &QAction::setEnabled);
-        connect(browser_, &QTextBrowser::sourceChanged, this, [this] {
-            setWindowTitle(QStringLiteral("Plumora/VB 3.0 Help - ") + browser_->documentTitle());
-        });
+        connect(browser_, &QTextBrowser::sourceChanged, this,
+                [this] { setWindowTitle(HelpWindowTitle(browser_->documentTitle())); });
         auto* layout = new QVBoxLayout(this);
         layout->setContentsMargins(0, 0, 0, 0);
         layout->setSpacing(0);
@@ -86,11 +91,68 @@ public:
         browser_->setSource(QUrl(QStringLiteral("qrc") + path));
     }
 
+    // While a modal dialog is open, only its own windows take input: the help
+    // opened from it becomes one of them (in front of it, usable while it
+    // stays open) and goes back to being a window of its own when the
+    // dialog closes, staying where it is.
+    void Attach(QWidget* modal) {
+        if (parentWidget() == modal) return;
+        const bool visible = isVisible();
+        const QRect place = geometry();
+        setParent(modal, Qt::Window);
+        if (visible) {
+            setGeometry(place);
+            show();
+        }
+        if (modal) modal->installEventFilter(this);
+    }
+
+protected:
+    // Escape closes the help, as it closes a dialog.
+    void keyPressEvent(QKeyEvent* event) override {
+        if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+            close();
+            return;
+        }
+        QWidget::keyPressEvent(event);
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == parentWidget() && event->type() == QEvent::Hide) {
+            watched->removeEventFilter(this);
+            Attach(nullptr);
+        }
+        return QWidget::eventFilter(watched, event);
+    }
+
 private:
     THelpBrowser* browser_;
 };
 
+// Beside the window that asked for help when the screen has room there;
+// otherwise from its middle to the right, so that its left half (the page
+// list of the options, a dialog's buttons) stays in view.
+QPoint HelpPlace(const QWidget* owner, QSize size) {
+    const QRect frame = owner->frameGeometry();
+    const QRect screen = owner->screen() ? owner->screen()->availableGeometry() : frame;
+    // Room for the help window's own frame and title bar.
+    size += QSize(8, 32);
+    if (frame.right() + size.width() <= screen.right()) return QPoint(frame.right() + 1, frame.top());
+    if (frame.left() - size.width() >= screen.left())
+        return QPoint(frame.left() - size.width(), frame.top());
+    QRect place(QPoint(frame.center().x(), frame.top() + 24), size);
+    if (place.right() > screen.right()) place.moveRight(screen.right());
+    if (place.bottom() > screen.bottom()) place.moveBottom(screen.bottom());
+    return QPoint(std::max(place.left(), screen.left()), std::max(place.top(), screen.top()));
+}
+
 }  // namespace
+
+QString HelpWindowTitle(const QString& pageTitle) {
+    const QString title = QStringLiteral("Plumora/VB 3.0 Help");
+    if (pageTitle.isEmpty() || pageTitle.startsWith(title)) return title;
+    return title + QStringLiteral(" - ") + pageTitle;
+}
 
 void SetHelpPageFiller(THelpPageFiller filler) { PageFiller() = std::move(filler); }
 
@@ -107,10 +169,9 @@ void ShowHelpContext(QWidget* parent, int context) {
         // A top-level window without a parent: it goes when the application does.
         qAddPostRoutine([] { delete window.data(); });
     }
+    window->Attach(QApplication::activeModalWidget());
     window->Show(context);
-    if (parent && !window->isVisible()) {
-        window->move(parent->window()->geometry().center() - window->rect().center());
-    }
+    if (parent && !window->isVisible()) window->move(HelpPlace(parent->window(), window->size()));
     window->show();
     window->raise();
     window->activateWindow();

@@ -13,8 +13,12 @@ namespace plumora {
 // Shows the page for `context` (falling back to the contents page, context 0,
 // for a number without a page of its own) in the help window, creating the
 // window on first use. The window is a top-level window that lives until the
-// program ends.
+// program ends; opened while a modal dialog is open, it comes up in front of
+// the dialog and takes input while the dialog stays open. Escape closes it.
 void ShowHelpContext(QWidget* parent, int context);
+
+// "Plumora/VB 3.0 Help - " and the page's title, the program's name once.
+QString HelpWindowTitle(const QString& pageTitle);
 
 // The text that takes the place of the marker <!--options--> of the page of
 // a context (the option pages list their options from the catalogue, which
