@@ -1,12 +1,13 @@
 // The about box.
 #include "ui/about_box.h"
 
+#include "ui/program_icon.h"
+
 #include <QApplication>
 #include <QDialogButtonBox>
 #include <QFrame>
 #include <QGridLayout>
 #include <QLabel>
-#include <QStyle>
 #include <QSysInfo>
 #include <QVBoxLayout>
 
@@ -18,7 +19,9 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
 
     auto* icon = new QLabel(this);
-    icon->setPixmap(style()->standardIcon(QStyle::SP_ComputerIcon).pixmap(48, 48));
+    icon->setObjectName("imgProgramIcon");
+    icon->setPixmap(ProgramIcon().pixmap(64, 64));
+    setWindowIcon(ProgramIcon());
     auto* title = new QLabel("<b style=\"font-size:14pt; color:navy\"><i>Plumora/VB 3.0</i></b>", this);
     auto* version = new QLabel("Version 3.08 Build 971031", this);
     version->setObjectName("lblVersion");
