@@ -3,6 +3,7 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "host/command_host.h"
@@ -24,12 +25,16 @@ public:
     void SetAnswerer(Answerer answerer) { answerer_ = std::move(answerer); }
 
     MsgResult ShowMessage(MsgKind kind, const std::string& text, MsgButtons buttons) override;
+    MsgResult ShowQuestion(const std::string& text, MsgButtons buttons, MsgResult defaultAnswer) override;
     void SetHourglass(bool on) override;
     void GaugeShow(bool visible) override;
     void GaugeSetMax(int maximum) override;
     void GaugeSetPosition(int position) override;
 
 private:
+    MsgResult Show(MsgKind kind, const std::string& text, MsgButtons buttons,
+                   std::optional<MsgResult> defaultAnswer);
+
     QWidget* parent_;
     QProgressBar* gauge_ = nullptr;
     Answerer answerer_;

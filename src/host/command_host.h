@@ -18,6 +18,14 @@ public:
     // Shows one message box and returns the button the user pressed.
     virtual MsgResult ShowMessage(MsgKind kind, const std::string& text, MsgButtons buttons) = 0;
 
+    // A question whose default button (the answer Enter gives) is
+    // `defaultAnswer`: No where Yes would delete something. A host without
+    // default buttons asks as ShowMessage does.
+    virtual MsgResult ShowQuestion(const std::string& text, MsgButtons buttons,
+                                   MsgResult /*defaultAnswer*/) {
+        return ShowMessage(MsgKind::Question, text, buttons);
+    }
+
     // Mouse cursor: hourglass while a long command runs, normal otherwise.
     virtual void SetHourglass(bool on) = 0;
 

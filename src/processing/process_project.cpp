@@ -148,13 +148,15 @@ TRunReport ProcessProject(TVBSrcFormatter& formatter, TRunContext& context) {
     if (cancelled) {
         report.Outcome = TRunOutcome::Cancelled;
         std::string question = kDeleteAllFilesPrefix + outputDir + "?";
-        if (host.ShowMessage(MsgKind::Question, question, MsgButtons::YesNo) == MsgResult::Yes) {
+        // Enter must not empty the directory: No is the default.
+        if (host.ShowQuestion(question, MsgButtons::YesNo, MsgResult::No) == MsgResult::Yes) {
             // Only what this run put there: the directory may hold files
             // that the user keeps beside the styled code.
             std::sort(written.begin(), written.end());
             written.erase(std::unique(written.begin(), written.end()), written.end());
             DeleteListedFiles(written, outputDir);
             for (RFile* f = project.Head.get(); f->Next; f = f->Next.get()) f->Processed = false;
+            report.Deleted = true;
         }
     }
     host.ShowProgressWindow(false);

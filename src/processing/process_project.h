@@ -41,7 +41,13 @@ struct TRunReport {
     std::vector<std::string> Styled;      // names of the styled files written
     std::vector<std::string> Unavailable; // selected files that could not be read
     std::vector<std::string> Rejected;    // styled code failed the safety net; not written
+    bool Deleted = false;  // cancelled, and the user had the files it wrote deleted
 };
+
+// One line for the status bar after a run: how many files were styled and
+// where they went ("3 files styled into /work/Inventory/STYLED/"); empty
+// when there was no run.
+std::string RunStatusText(const TRunReport& report);
 
 // The run proper (without the confirmation and the closing message). The
 // formatter's OutputDir, Project, FileName, FileKind, Output and PassInput

@@ -30,6 +30,10 @@ MsgResult TQtRunHost::ShowMessage(MsgKind kind, const std::string& text, MsgButt
     return messages_.ShowMessage(kind, text, buttons);
 }
 
+MsgResult TQtRunHost::ShowQuestion(const std::string& text, MsgButtons buttons, MsgResult defaultAnswer) {
+    return messages_.ShowQuestion(text, buttons, defaultAnswer);
+}
+
 void TQtRunHost::SetHourglass(bool on) {
     if (on) {
         if (hourglassDepth_++ == 0) running_.Enter();

@@ -41,6 +41,7 @@ public:
     void EndRun();
 
     MsgResult ShowMessage(MsgKind kind, const std::string& text, MsgButtons buttons) override;
+    MsgResult ShowQuestion(const std::string& text, MsgButtons buttons, MsgResult defaultAnswer) override;
     void SetHourglass(bool on) override;
     void GaugeShow(bool visible) override { messages_.GaugeShow(visible); }
     void GaugeSetMax(int maximum) override { messages_.GaugeSetMax(maximum); }

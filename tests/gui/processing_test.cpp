@@ -13,13 +13,16 @@
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
 
 #include "app/frm_main.h"
 #include "formatter/formatter.h"
+#include "gui/modal_answers.h"
 #include "processing/frm_copy_files.h"
 #include "processing/frm_processing.h"
 #include "processing/qt_run_host.h"
@@ -167,6 +170,8 @@ TEST_F(ProcessingTest, AWholeRunStylesEveryFileWithTheWindowDisabledMeanwhile) {
         }
     }
     ExpectProjectOpenState();
+    // The status line says how many and where.
+    EXPECT_EQ(w->StatusText().toStdString(), "4 files styled into " + outputDir + "/.");
     // The sources themselves are untouched.
     EXPECT_EQ(ReadAll(work.Path() / "Inventory" / "frmMain.frm"),
               ReadAll(fs::path(PLUMORA_SOURCE_DIR) / "examples" / "Inventory" / "frmMain.frm"));
@@ -255,6 +260,26 @@ TEST_F(ProcessingTest, CancelInThePreviewSavesThatFileAndStylesNoFurther) {
     ASSERT_EQ(messages.size(), 3u);
     EXPECT_EQ(messages[1].Text, "Delete all files in " + outputDir + "/?");
     ExpectProjectOpenState();
+    EXPECT_EQ(w->StatusText().toStdString(), "Cancelled: 1 file styled into " + outputDir + "/.");
+}
+
+// Enter on the question after a cancelled run keeps the files: the box's
+// default button is No.
+TEST_F(ProcessingTest, TheDeleteQuestionDefaultsToNo) {
+    TQtCommandHost host;
+    QString defaultButton;
+    MsgResult answer = MsgResult::Yes;
+    testing::AnswerModals(
+        [&] { answer = host.ShowQuestion("Delete all files in /x/?", MsgButtons::YesNo, MsgResult::No); },
+        {[&](QWidget* modal) {
+            auto* box = qobject_cast<QMessageBox*>(modal);
+            ASSERT_NE(box, nullptr);
+            defaultButton = box->defaultButton() ? box->defaultButton()->text() : QString();
+            EXPECT_EQ(box->windowTitle(), "Plumora/VB 3.0");
+            QTest::keyClick(box, Qt::Key_Return);
+        }});
+    EXPECT_EQ(defaultButton, "&No");
+    EXPECT_EQ(answer, MsgResult::No);
 }
 
 TEST_F(ProcessingTest, NoSecondRunAndClosingDuringARunCancelsItFirst) {

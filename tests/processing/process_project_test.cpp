@@ -329,13 +329,18 @@ TEST_F(ProcessProjectTest, CancelInPassTwoOfTheThirdFileKeepsFilesOnNo) {
     EXPECT_TRUE(host_.Has(std::string("info: ") + kConversionCompletedText));
     EXPECT_TRUE(state_.Project->Head->Processed);
     EXPECT_TRUE(state_.ProcessingCancelled);
+    EXPECT_FALSE(report.Deleted);
+    // The question is asked with No as its default answer.
+    EXPECT_EQ(host_.QuestionDefaults, std::vector<MsgResult>{MsgResult::No});
 }
 
 TEST_F(ProcessProjectTest, CancelAnsweredYesDeletesWhatTheRunWrote) {
     root_.Write("Proj/STYLED/keep.txt", "the user's");
     host_.CancelAfterLabel = "CItem.cls (Pass 2)";
     host_.Answers = {MsgResult::Yes, MsgResult::Yes};
-    EXPECT_EQ(Run().Outcome, TRunOutcome::Cancelled);
+    const TRunReport report = Run();
+    EXPECT_EQ(report.Outcome, TRunOutcome::Cancelled);
+    EXPECT_TRUE(report.Deleted);
     EXPECT_EQ(Names(Styled()), (std::vector<std::string>{"keep.txt"}));
     for (RFile* f = state_.Project->Head.get(); f->Next; f = f->Next.get()) EXPECT_FALSE(f->Processed);
 }

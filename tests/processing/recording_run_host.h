@@ -31,6 +31,11 @@ public:
         }
         return r;
     }
+    MsgResult ShowQuestion(const std::string& text, MsgButtons buttons, MsgResult defaultAnswer) override {
+        QuestionDefaults.push_back(defaultAnswer);
+        return ShowMessage(MsgKind::Question, text, buttons);
+    }
+    std::vector<MsgResult> QuestionDefaults;  // of the questions asked with a default
     void SetHourglass(bool on) override { Events.push_back(on ? "hourglass on" : "hourglass off"); }
     void GaugeShow(bool) override {}
     void GaugeSetMax(int) override {}
