@@ -18,7 +18,10 @@
 #include <QProgressBar>
 #include <QSplitter>
 #include <QStatusBar>
+#include <QScreen>
+#include <QScrollBar>
 #include <QStatusTipEvent>
+#include <QTreeWidgetItemIterator>
 #include <QStyle>
 #include <QToolBar>
 #include <QTreeWidget>
@@ -26,11 +29,13 @@
 
 #include "app/help_pages.h"
 #include "app/project_tree_rules.h"
+#include "app/qt_tree_check_boxes.h"
 #include "commentor/frm_commentor.h"
 #include "formtree/frm_form_tree.h"
 #include "processing/frm_copy_files.h"
 #include "processing/frm_processing.h"
 #include "processing/process_command.h"
+#include "processing/process_project.h"
 #include "project/open_project.h"
 #include "settings/config_dir.h"
 #include "settings/frm_options.h"
@@ -40,6 +45,8 @@
 #include "ui/about_box.h"
 #include "ui/drag_starter.h"
 #include "ui/help_window.h"
+#include "ui/mdi_windows.h"
+#include "ui/program_icon.h"
 #include "ui/project_images.h"
 #include "ui/text_encoding.h"
 #include "viewers/frm_static_processing.h"
@@ -67,6 +74,7 @@ TfrmMain::TfrmMain(QWidget* parent, TQtCommandHost::Answerer answerer)
     : QMainWindow(parent), host_(this) {
     if (answerer) host_.SetAnswerer(std::move(answerer));
     InstallHelpPages();
+    UseProgramIcon();
     setObjectName("frmMain");
     setWindowTitle(kTitle);
     setFont(QFont("Arial", 8));
@@ -103,7 +111,7 @@ TfrmMain::TfrmMain(QWidget* parent, TQtCommandHost::Answerer answerer)
     splitter_->addWidget(mdi_);
     splitter_->setStretchFactor(0, 0);
     splitter_->setStretchFactor(1, 1);
-    splitter_->setSizes({189, 443});
+    splitter_->setSizes({kOutlineWidth, 443});
     setCentralWidget(splitter_);
 
     CreateActions();
@@ -116,6 +124,9 @@ TfrmMain::TfrmMain(QWidget* parent, TQtCommandHost::Answerer answerer)
                 treeProject_->setCurrentItem(item);
                 ToggleSelection();
             });
+    new TTreeCheckBoxes(
+        treeProject_, [this](QTreeWidgetItem*) { ToggleSelection(); },
+        [](QTreeWidgetItem* item) { return EntryOf(item) != nullptr; });
     connect(treeProject_, &QTreeWidget::currentItemChanged, this,
             [this](QTreeWidgetItem* current) { UpdateSelectionCommands(current); });
     connect(treeProject_, &QWidget::customContextMenuRequested, this, [this](const QPoint& pos) {
@@ -259,6 +270,24 @@ void TfrmMain::CreateMenus() {
     mnuProject_->addAction(c.at(Cmd::SelectAll).Menu);
     mnuProject_->addAction(c.at(Cmd::DeselectAll).Menu);
 
+    // The keys of a multiple-document frame: Ctrl+F4 closes the active child
+    // window, Ctrl+Tab and Ctrl+Shift+Tab go to the next and the previous.
+    // A child window with the focus has Ctrl+F4 in its own window menu; the
+    // frame's is for the focus in the project tree.
+    auto* closeChild = NewAction("actCloseChild", "Close Window", "");
+    closeChild->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F4));
+    closeChild->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    connect(closeChild, &QAction::triggered, mdi_, &QMdiArea::closeActiveSubWindow);
+    pnlOutline_->addAction(closeChild);
+    auto* nextChild = NewAction("actNextChild", "Next Window", "");
+    nextChild->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Tab));
+    connect(nextChild, &QAction::triggered, mdi_, &QMdiArea::activateNextSubWindow);
+    addAction(nextChild);
+    auto* previousChild = NewAction("actPreviousChild", "Previous Window", "");
+    previousChild->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab));
+    connect(previousChild, &QAction::triggered, mdi_, &QMdiArea::activatePreviousSubWindow);
+    addAction(previousChild);
+
     mnuWindow_ = menuBar()->addMenu("&Window");
     mnuWindow_->setObjectName("mnuWindowMenu");
     connect(mnuWindow_, &QMenu::aboutToShow, this, [this] { RebuildWindowMenu(); });
@@ -329,10 +358,17 @@ void TfrmMain::CreateBottomBar() {
 bool TfrmMain::event(QEvent* event) {
     // Hints go to the status panel, beside the gauge, instead of covering it.
     if (event->type() == QEvent::StatusTip) {
-        statusPanel_->setText(static_cast<QStatusTipEvent*>(event)->tip());
+        // A hint shows while the mouse is on its item; then the status is back.
+        const QString tip = static_cast<QStatusTipEvent*>(event)->tip();
+        statusPanel_->setText(tip.isEmpty() ? status_ : tip);
         return true;
     }
     return QMainWindow::event(event);
+}
+
+void TfrmMain::SetStatusText(const QString& text) {
+    status_ = text;
+    statusPanel_->setText(text);
 }
 
 void TfrmMain::SetCommandEnabled(Cmd cmd, bool enabled) {
@@ -396,6 +432,30 @@ void TfrmMain::BuildProjectTree(const std::string& name) {
     treeProject_->setUpdatesEnabled(true);
     treeProject_->setEnabled(true);
     treeProject_->expandAll();
+    WidenOutlineForNames();
+}
+
+void TfrmMain::WidenOutlineForNames() {
+    // Wide enough for the longest name (up to two fifths of the window), so
+    // that "MODINVENTORY.BAS" is not cut to "MODINVENTORY.BA".
+    const QFontMetrics metrics(treeProject_->font());
+    int needed = 0;
+    for (QTreeWidgetItemIterator it(treeProject_); *it; ++it) {
+        int depth = 0;
+        for (QTreeWidgetItem* p = (*it)->parent(); p; p = p->parent()) ++depth;
+        needed = std::max(needed, (depth + 1) * treeProject_->indentation() +
+                                      treeProject_->iconSize().width() + 12 +
+                                      metrics.horizontalAdvance((*it)->text(0)));
+    }
+    needed += treeProject_->verticalScrollBar()->sizeHint().width() + 2 * treeProject_->frameWidth();
+    const int cap = std::max(width() * 2 / 5, kOutlineWidth);
+    const int wanted = std::min(needed, cap);
+    if (outlineWidth_ >= wanted) return;
+    outlineWidth_ = wanted;
+    if (!pnlOutline_->isHidden()) {
+        const int total = splitter_->width() - splitter_->handleWidth();
+        splitter_->setSizes({outlineWidth_, std::max(total - outlineWidth_, 1)});
+    }
 }
 
 void TfrmMain::SetNodeState(QTreeWidgetItem* item, int state) {
@@ -495,9 +555,9 @@ void TfrmMain::RebuildRecentMenu() {
 void TfrmMain::RebuildWindowMenu() {
     mnuWindow_->clear();
     QAction* tile = NewAction("mnuTile", "&Tile", "Tile all visible windows");
-    connect(tile, &QAction::triggered, mdi_, &QMdiArea::tileSubWindows);
+    connect(tile, &QAction::triggered, mdi_, [this] { TileChildren(mdi_); });
     QAction* cascade = NewAction("mnuCascade", "&Cascade", "Cascade all visible windows");
-    connect(cascade, &QAction::triggered, mdi_, &QMdiArea::cascadeSubWindows);
+    connect(cascade, &QAction::triggered, mdi_, [this] { CascadeChildren(mdi_); });
     mnuWindow_->addAction(tile);
     mnuWindow_->addAction(cascade);
     const QList<QMdiSubWindow*> windows = mdi_->subWindowList();
@@ -523,11 +583,24 @@ void TfrmMain::LoadSettings() {
     TTextEncoding::Instance().SetCodePage(LoadTextCodePage(ini));
 }
 
+void TfrmMain::PlaceOnFirstStart() {
+    const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    if (!screen) return;
+    const QRect available = screen->availableGeometry();
+    QRect place(QPoint(0, 0), available.size() * 4 / 5);
+    place.moveCenter(available.center());
+    resize(place.size());
+    move(place.topLeft());
+}
+
 void TfrmMain::RestorePlacement() {
     TIniFile ini(SettingsFilePath());
-    if (!ini.Load()) return;
-    const TWindowPlacement placement = LoadWindowPlacement(ini);
-    if (!placement.Usable() || placement.NormTop >= placement.NormBottom) return;
+    const TWindowPlacement placement = ini.Load() ? LoadWindowPlacement(ini) : TWindowPlacement{};
+    if (!placement.Usable() || placement.NormTop >= placement.NormBottom) {
+        // Nothing stored: most of the screen, in its middle.
+        PlaceOnFirstStart();
+        return;
+    }
     setGeometry(placement.NormLeft, placement.NormTop, placement.NormRight - placement.NormLeft,
                 placement.NormBottom - placement.NormTop);
     if (placement.Flags & 2) setWindowState(windowState() | Qt::WindowMaximized);
@@ -604,8 +677,10 @@ void TfrmMain::btnProcessClick() {
     };
     {
         const TRunEnd end{*this};
-        RunProcessCommand(state_, options_, *runHost_,
-                          frmSpellDialog_->PrepareRun(options_, *state_.Project));
+        const TRunReport report = RunProcessCommand(state_, options_, *runHost_,
+                                                    frmSpellDialog_->PrepareRun(options_, *state_.Project));
+        const std::string status = RunStatusText(report);
+        if (!status.empty()) SetStatusText(QString::fromStdString(status));
     }
     if (closeAfterRun_) {
         closeAfterRun_ = false;

@@ -106,6 +106,11 @@ public:
     // Toggles the selected node; the root and no selection change nothing.
     void ToggleSelection();
 
+    // The status line: what the last run did, until the next run (menu
+    // hints show over it while they are wanted).
+    QString StatusText() const { return status_; }
+    void SetStatusText(const QString& text);
+
     // View, Text Encoding: the code page of every view, stored at once.
     void SetTextCodePage(int codePage);
 
@@ -143,6 +148,8 @@ private:
     void RebuildWindowMenu();
     void LoadSettings();
     void RestorePlacement();
+    void PlaceOnFirstStart();
+    void WidenOutlineForNames();
     void NotAvailable(const QString& what);
 
     void OpenClick();
@@ -172,7 +179,9 @@ private:
     std::vector<QAction*> recentActions_;
     std::map<Cmd, TCommandControls> commands_;
     bool placementRestored_ = false;
-    int outlineWidth_ = 189;
+    QString status_;
+    static constexpr int kOutlineWidth = 189;  // the tree's width at first
+    int outlineWidth_ = kOutlineWidth;
     TfrmProcessing* frmProcessing_ = nullptr;  // owned by this window, hidden between runs
     TfrmCopyFiles* frmCopyFiles_ = nullptr;    // owned by this window, hidden between runs
     TfrmOptions* frmOptions_ = nullptr;        // owned by this window, hidden between uses

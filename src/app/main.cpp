@@ -1,6 +1,7 @@
 // Program start: the application's title, the main window, the event loop.
-// `plumora --screenshots DIR [PROJECT]` renders every window to PNG files
-// instead, without needing a display.
+// `plumora [PROJECT]` opens the project at once; `plumora --screenshots DIR
+// [PROJECT]` renders every window to PNG files instead, without needing a
+// display.
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -9,6 +10,7 @@
 
 #include "app/frm_main.h"
 #include "app/screenshots.h"
+#include "ui/program_icon.h"
 
 namespace {
 
@@ -31,6 +33,7 @@ int Screenshots(int argc, char* argv[]) {
     });
     QApplication app(argc, argv);
     QApplication::setApplicationName("Plumora/VB");
+    plumora::UseProgramIcon();
     const QString project = argc == 4 ? QString::fromLocal8Bit(argv[3])
                                       : plumora::FindExampleProject(QApplication::applicationDirPath());
     if (project.isEmpty()) {
@@ -52,9 +55,12 @@ int Screenshots(int argc, char* argv[]) {
 int main(int argc, char* argv[]) {
     if (argc >= 2 && std::strcmp(argv[1], "--screenshots") == 0) return Screenshots(argc, argv);
     QApplication app(argc, argv);
+    // No display name: the window system would append it to every title.
     QApplication::setApplicationName("Plumora/VB");
-    QApplication::setApplicationDisplayName("Plumora/VB 3.0");
+    plumora::UseProgramIcon();
     plumora::TfrmMain frmMain;
     frmMain.show();
+    // A project named on the command line (as a desktop entry passes it).
+    if (argc >= 2) frmMain.OpenProjectFile(QString::fromLocal8Bit(argv[1]).toStdString());
     return app.exec();
 }
