@@ -39,12 +39,13 @@ bool StartsWithUpper(std::string_view line, std::string_view prefixUpper) {
            EqualsIgnoreAsciiCase(line.substr(0, prefixUpper.size()), prefixUpper);
 }
 
-// Shows the non-text prompt with the normal cursor; true when the user
-// chose to go on without the file.
-bool AskToSkipFile(ICommandHost& host, std::string_view name) {
+// Shows the non-text prompt (or, for a file that is not there, the missing
+// one) with the normal cursor; true when the user chose to go on without the
+// file.
+bool AskToSkipFile(ICommandHost& host, std::string_view name, bool exists) {
     host.SetHourglass(false);
-    MsgResult answer =
-        host.ShowMessage(MsgKind::Warning, NotTextFileMessage(name), MsgButtons::OkCancel);
+    MsgResult answer = host.ShowMessage(
+        MsgKind::Warning, exists ? NotTextFileMessage(name) : MissingFileMessage(name), MsgButtons::OkCancel);
     if (answer == MsgResult::Ok) {
         host.SetHourglass(true);
         return true;
@@ -85,7 +86,7 @@ TProjectReadOutcome ReadProject(TSourceMgt& project, ICommandHost& host, LineFil
             if (IsTextFile(resolved)) {
                 project.AddFile(listed.Path, UpperExtension(listed.Path));
                 outcome.Empty = false;
-            } else if (!AskToSkipFile(host, listed.Path)) {
+            } else if (!AskToSkipFile(host, listed.Path, LocatePath(resolved).has_value())) {
                 outcome.Cancelled = true;
                 return outcome;
             }
@@ -125,6 +126,12 @@ bool IsTextFile(std::string_view path) {
     } while (got < 0 && errno == EINTR);
     ::close(fd);
     return got == 1 && IsTextLeadByte(first);
+}
+
+std::string MissingFileMessage(std::string_view name) {
+    return std::string(name) + " cannot be found.  " +
+           "It will not be added to the project.  Select Cancel to quit " +
+           "loading the project or OK to continue.";
 }
 
 std::string NotTextFileMessage(std::string_view name) {

@@ -30,6 +30,8 @@ bool IsTextFile(std::string_view path);
 
 // The message of the non-text prompt for a file named `name`.
 std::string NotTextFileMessage(std::string_view name);
+// The same prompt for a file that does not exist.
+std::string MissingFileMessage(std::string_view name);
 
 // Whether a .VBP line names a source file (Form, Module, Class, UserControl;
 // the key's case must match).

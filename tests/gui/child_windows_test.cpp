@@ -119,7 +119,8 @@ TEST_F(ChildWindowsTest, CtrlF4ClosesTheActiveWindowAndCtrlTabMovesOn) {
     for (int i = 0; i < 3; ++i) w.ViewProjectFile();
     std::vector<QMdiSubWindow*> children = Children();
     w.Mdi()->setActiveSubWindow(children[1]);
-    QApplication::processEvents();
+    w.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w, 2000));
     QTest::keyClick(w.Mdi()->activeSubWindow()->widget(), Qt::Key_Tab, Qt::ControlModifier);
     EXPECT_EQ(w.Mdi()->activeSubWindow(), children[2]);
     QTest::keyClick(w.Mdi()->activeSubWindow()->widget(), Qt::Key_F4, Qt::ControlModifier);

@@ -60,6 +60,8 @@ TEST(HelpOverDialogs, HelpFromTheOptionsIsInFrontAndUsableWhileTheDialogStaysOpe
                               QTest::keyClick(help, Qt::Key_Escape);
                               escapeCloses = !help->isVisible();
                               // F1 opens it again; the dialog then closes under it.
+                              modal->activateWindow();
+                              EXPECT_TRUE(QTest::qWaitForWindowActive(modal, 2000));
                               QTest::keyClick(modal, Qt::Key_F1);
                               reopened = help->isVisible();
                               modal->close();
@@ -82,6 +84,8 @@ TEST(HelpOverDialogs, EveryDialogThatOffersHelpShowsItInFront) {
     bool usable = false;
     testing::AnswerModals([&] { selector.ShowFor(nullptr); },
                           {[&](QWidget* modal) {
+                              modal->activateWindow();
+                              EXPECT_TRUE(QTest::qWaitForWindowActive(modal, 2000));
                               QTest::keyClick(modal, Qt::Key_F1);
                               usable = UsableOver(HelpWindow(), modal);
                               modal->close();

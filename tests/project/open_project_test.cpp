@@ -169,6 +169,7 @@ TEST_F(OpenProjectTest, EveryKindOfNonTextFilePrompts) {
         const char* Name;
         std::string Line;         // the .VBP line
         std::string PromptName;   // the name the prompt shows
+        bool Missing = false;     // the file is not there: the prompt says so
     };
     Write("Tab.bas", "\tx");
     Write("Quote.bas", "\"x");
@@ -182,19 +183,20 @@ TEST_F(OpenProjectTest, EveryKindOfNonTextFilePrompts) {
         {"byte above 127", "Module=H; High.bas", "High.bas"},
         {"empty file", "Module=E; Empty.bas", "Empty.bas"},
         {"binary form", "Form=Binary.frm", "Binary.frm"},
-        {"missing file", "Module=M; Missing.bas", "Missing.bas"},
+        {"missing file", "Module=M; Missing.bas", "Missing.bas", true},
         {"directory", "Module=D; Dir.bas", "Dir.bas"},
         {"no ';'", "Module=Utils", ""},
-        {"drive path", "Module=G; C:\\VB\\GRID.BAS", "C:\\VB\\GRID.BAS"},
-        {"UNC path", "Module=G; \\\\server\\share\\G.bas", "\\\\server\\share\\G.bas"},
+        {"drive path", "Module=G; C:\\VB\\GRID.BAS", "C:\\VB\\GRID.BAS", true},
+        {"UNC path", "Module=G; \\\\server\\share\\G.bas", "\\\\server\\share\\G.bas", true},
     };
     Write("Good.bas", "x");
     for (const auto& c : cases) {
         ScriptedCommandHost host;
         std::string vbp = Write("P.vbp", c.Line + "\r\nModule=G; Good.bas\r\n");
         ASSERT_TRUE(OpenProject(state_, options_, host, vbp)) << c.Name;
-        EXPECT_EQ(host.Texts(), (std::vector<std::string>{NotTextFileMessage(c.PromptName)}))
-            << c.Name;
+        const std::string prompt =
+            c.Missing ? MissingFileMessage(c.PromptName) : NotTextFileMessage(c.PromptName);
+        EXPECT_EQ(host.Texts(), (std::vector<std::string>{prompt})) << c.Name;
         EXPECT_EQ(Names(), (std::vector<std::string>{"Good.bas"})) << c.Name;
     }
 }
