@@ -129,7 +129,6 @@ TfrmCommentor::TfrmCommentor(ICommandHost& host, QWidget* parent) : QWidget(pare
 
     // The editor is where the user works; the fields are only read.
     setFocusProxy(memoComment_);
-    setWindowIcon(style()->standardIcon(QStyle::SP_FileDialogInfoView));
 
     view_ = std::make_unique<TView>(*this);
     commentor_ = std::make_unique<TCommentor>(host_, view_.get());

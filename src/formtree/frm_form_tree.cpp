@@ -36,7 +36,6 @@ TfrmFormTree::TfrmFormTree(TFormTreeModel model, QWidget* parent)
     : QWidget(parent), model_(std::move(model)) {
     setObjectName("frmFormTree");
     setWindowTitle(ToQ(model_.Caption));
-    setWindowIcon(NodeIcon(ftiFile));
 
     QToolBar* bar = NewViewerToolBar(this);
     connect(AddViewerButton(bar, "btnClose", "Close", QStyle::SP_DialogCloseButton),

@@ -74,7 +74,6 @@ TfrmOptions::TfrmOptions(TOptionSet& options, ICommandHost& host, QWidget* paren
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
     setFont(QFont("Arial", 8));
-    setFixedSize(580, 395);
 
     ChooseDirectory = [](QWidget* owner, const QString& start) {
         QString dir = start;
@@ -87,6 +86,9 @@ TfrmOptions::TfrmOptions(TOptionSet& options, ICommandHost& host, QWidget* paren
     // the load walk follows.
     CreateControls();
     BuildLayout();
+    // The design's 580 by 395 grown to what the controls need in this
+    // toolkit's fonts, so that a header template shows whole (twelve lines).
+    setFixedSize(QSize(580, 395).expandedTo(sizeHint()));
     new QShortcut(QKeySequence::HelpContents, this, [this] { HelpClick(); });
     SyncFromOptions();
     lstPages_->setCurrentRow(0);

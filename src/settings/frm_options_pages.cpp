@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QFontDatabase>
+#include <QFontMetrics>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -268,7 +269,12 @@ QWidget* TfrmOptions::BuildTemplateTab(Opt perform, Opt group, Opt before, Opt a
     col->addLayout(top);
 
     memo = new QPlainTextEdit;
-    memo->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    // The fixed-pitch font of the viewers' size, so that a whole header
+    // template is in view.
+    QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    fixed.setPointSize(8);
+    memo->setFont(fixed);
+    memo->setMinimumHeight(QFontMetrics(fixed).lineSpacing() * 12 + 2 * memo->frameWidth() + 20);
     memo->setLineWrapMode(QPlainTextEdit::NoWrap);
     memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
