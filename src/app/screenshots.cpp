@@ -19,6 +19,7 @@
 
 #include "app/frm_main.h"
 #include "app/tool_screenshots.h"
+#include "app/screenshots_desktop.h"
 #include "app/screenshots_print_charts.h"
 #include "formatter/formatter.h"
 #include "processing/frm_copy_files.h"
@@ -93,7 +94,10 @@ QString FileNameFor(const QString& caption) {
 }  // namespace
 
 QString FindExampleProject(const QString& programDir) {
-    const QString relative = "examples/Inventory/Inventory.vbp";
+    return FindExampleFile(programDir, "examples/Inventory/Inventory.vbp");
+}
+
+QString FindExampleFile(const QString& programDir, const QString& relative) {
     for (QString start : {programDir, QDir::currentPath()}) {
         QDir dir(start);
         for (int up = 0; up < 4; ++up) {
@@ -133,8 +137,10 @@ QStringList RenderScreenshots(const QString& outputDir, const QString& projectFi
         return buttons == MsgButtons::YesNo || buttons == MsgButtons::YesNoCancel ? MsgResult::Yes
                                                                                   : MsgResult::Ok;
     });
-    frmMain.resize(1024, 700);
     frmMain.show();
+    // After the first showing, which places a window without a stored
+    // placement on most of the screen.
+    frmMain.resize(1024, 700);
     if (!frmMain.OpenProjectFile((copyDir / project.fileName().toStdString()).string())) {
         error = "Unable to open " + projectFile;
         return {};
@@ -234,6 +240,10 @@ QStringList RenderScreenshots(const QString& outputDir, const QString& projectFi
     TileChildren(frmMain.Mdi());
     if (!shoot.Grab(&frmMain, "09-main-window-with-viewers")) return error = shoot.error, shoot.written;
     if (!ShootPrintingAndCharts(frmMain, [&](QWidget* w, const QString& name) { return shoot.Grab(w, name); }))
+        return error = shoot.error, shoot.written;
+    if (!ShootDesktopArrangement(
+            frmMain, [&](QWidget* w, const QString& name) { return shoot.Grab(w, name); },
+            FindExampleFile(QApplication::applicationDirPath(), "examples/ShiftJIS/ZAIKO.BAS")))
         return error = shoot.error, shoot.written;
 
     ShowHelpContext(&frmMain, 11);

@@ -17,5 +17,7 @@ QStringList RenderScreenshots(const QString& outputDir, const QString& projectFi
 // The bundled example project, looked for beside the program and in the
 // directories above it and above the current directory; empty when not found.
 QString FindExampleProject(const QString& programDir);
+// A file of the repository (`relative` to its root) looked for the same way.
+QString FindExampleFile(const QString& programDir, const QString& relative);
 
 }  // namespace plumora
