@@ -332,7 +332,7 @@ void TVBSrcFormatter::StyleLine(TWorkLine line, bool continuedBefore, std::strin
         split.Statements = opt_.SplitColons;
     }
     pieces_.clear();
-    if (!split.Any() || !SplitCompletely(line.Text, split, pieces_)) {
+    if (!split.Any() || !SplitCompletely(line.Text, facts, split, pieces_)) {
         LayOutLine(std::move(line), next, &facts);
         return;
     }
@@ -402,16 +402,17 @@ void TVBSrcFormatter::LayOutLine(TWorkLine line, std::string_view next, const TL
     // header must stay as they are.
     // Below a procedure line goes its header (after its Attribute lines):
     // a comment there would hide the header from the guard against a second.
+    if (!continuedBefore) state_.StatementKind = facts.Kind;
     line.RoomBelow = !facts.Continued && !IsAttributeLine(next) && !IsAttributeLine(line.Text) &&
-                     !(IsProcedureStart(facts.Kind) &&
-                       WantsHeader(facts.Kind, false, FileKind, options_));
+                     !(IsProcedureStart(state_.StatementKind) &&
+                       WantsHeader(state_.StatementKind, false, FileKind, options_));
 
-    const bool declaration =
-        rules_.DimAsAlignment && opt_.AlignAs && !facts.Continued && !continuedBefore &&
-        DeclarationAsColumn(line.Text) > 0;
-    if (declaration) {
-        state_.Declarations.MaxAs =
-            std::max(state_.Declarations.MaxAs, DeclarationAsColumn(line.Text));
+    const int asColumn = rules_.DimAsAlignment && opt_.AlignAs && !facts.Continued &&
+                                 !continuedBefore
+                             ? DeclarationAsColumn(line.Text)
+                             : 0;
+    if (asColumn > 0) {
+        state_.Declarations.MaxAs = std::max(state_.Declarations.MaxAs, asColumn);
         state_.Declarations.Lines.push_back(std::move(line));
     } else {
         FlushDeclarationGroup(true);
@@ -453,16 +454,20 @@ void TVBSrcFormatter::FlushDeclarationGroup(bool align) {
 }
 
 void TVBSrcFormatter::FinishLine(TWorkLine line) {
+    TLineScan scan;
     if (rules_.CommentPlacement && line.Text.find('\'') != std::string::npos &&
-        ScanLine(line.Text).Comment != kNone) {
+        (scan = ScanLine(line.Text)).Comment != kNone) {
         // A line that continues a statement stays, whatever it holds: taking
         // it away would join the statement to the line after it.
         const bool keepLine = line.ContinuedBefore && IsCommentOnly(line.Text);
-        if (!keepLine && !SpecialRemove(line.Text, ScanLine(line.Text), options_)) {
-            spare_.push_back(std::move(line.Original));
-            return;  // nothing is left of the line
+        if (!keepLine && opt_.SpecialRemove) {
+            const std::size_t before = line.Text.size();
+            if (!SpecialRemove(line.Text, scan, options_)) {
+                spare_.push_back(std::move(line.Original));
+                return;  // nothing is left of the line
+            }
+            if (line.Text.size() != before) scan = ScanLine(line.Text);
         }
-        const TLineScan scan = ScanLine(line.Text);
         if (scan.Comment != kNone && IsCommentOnly(line.Text)) {
             PlaceSingleLineComment(line.Text, options_, state_.PrevIndent, line.LevelAfter,
                                    scan.CommentContinued || line.ContinuedBefore);

@@ -138,6 +138,9 @@ private:
         int StatementBlankLinesAfter = 0;
         // The line before is a comment ending with " _": this one is comment text.
         bool InCommentText = false;
+        // The kind of the statement the current line belongs to (that of its
+        // first line when it is continued with " _").
+        TStatementKind StatementKind = skOther;
         // The last line written that is not empty, and its leading blanks.
         std::string PrevLine;
         int PrevIndent = 0;
