@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "cli/commands.h"
+#include "cli/std_out.h"
 #include "cli/terminal_host.h"
 #include "viewers/unified_diff.h"
 #include "formatter/style_file.h"
@@ -144,17 +145,19 @@ int RunFormat(const std::vector<std::string>& args) {
         if (opts.Check) {
             if (changes) {
                 if (opts.Diff) {
-                    std::cout << UnifiedDiff(lines, StyledLines(formatter.Output, styled.EndOfFileMark),
-                                             file, file + " (styled)");
+                    WriteOut(ForTerminal(UnifiedDiff(
+                        lines, StyledLines(formatter.Output, styled.EndOfFileMark), file,
+                        file + " (styled)")));
                 } else {
-                    std::cout << "would change: " << file << "\n";
+                    WriteOut("would change: " + PrintableText(file) + "\n");
                 }
                 if (exitCode == kExitOk) exitCode = kExitFailed;
             }
             continue;
         }
         if (opts.OutputDir.empty()) {
-            std::cout << StyledText(formatter.Output, styled.EndOfFileMark);
+            // The styled text itself is the output: its bytes go out as they are.
+            if (!WriteOut(StyledText(formatter.Output, styled.EndOfFileMark))) break;
             continue;
         }
 

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "cli/commands.h"
+#include "cli/std_out.h"
 #include "cli/terminal_run_host.h"
 #include "io/paths.h"
 #include "processing/check_project.h"
@@ -102,18 +103,19 @@ int RunCheck(TAppState& state, const TOptionSet& options, TerminalRunHost& host,
     if (diff) {
         printDiff = [](const std::string& name, const std::vector<std::string>& source,
                        const std::vector<std::string>& styled) {
-            std::cout << UnifiedDiff(source, styled, name, name + " (styled)");
+            WriteOut(ForTerminal(UnifiedDiff(source, styled, name, name + " (styled)")));
         };
     }
     TCheckReport report =
         CheckProject(*state.Project, options, state.VBTabStops, &host, printDiff);
     host.ShowProgressWindow(false);
     if (!diff)
-        for (const std::string& name : report.Changed) std::cout << "would change: " << name << "\n";
+        for (const std::string& name : report.Changed)
+            WriteOut("would change: " + PrintableText(name) + "\n");
     for (const std::string& name : report.Unavailable)
         std::cerr << "plumora-cli: " << PrintableText(name) << ": NOT AVAILABLE (cannot be read)\n";
     for (const std::string& message : report.Rejected)
-        std::cerr << "plumora-cli: " << PrintableText(message) << "\n";
+        std::cerr << "plumora-cli: " << PrintableMessage(message) << "\n";
     if (report.Cancelled) {
         std::cerr << "plumora-cli: cancelled\n";
         return kExitFailed;
@@ -157,9 +159,9 @@ int RunStyle(const std::vector<std::string>& args) {
     TRunReport report = RunProcessCommand(state, options, host, nullptr, override);
     switch (report.Outcome) {
         case TRunOutcome::Completed:
-            std::cout << "styled " << report.Styled.size() << " file"
-                      << (report.Styled.size() == 1 ? "" : "s") << " into "
-                      << PrintableText(report.OutputDir) << "\n";
+            WriteOut("styled " + std::to_string(report.Styled.size()) + " file" +
+                     (report.Styled.size() == 1 ? "" : "s") + " into " +
+                     PrintableText(report.OutputDir) + "\n");
             return report.Unavailable.empty() && report.Rejected.empty() ? kExitOk : kExitFailed;
         case TRunOutcome::Declined:
             std::cerr << "plumora-cli: nothing styled (answer the question with --yes)\n";
