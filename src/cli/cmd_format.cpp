@@ -132,6 +132,11 @@ int RunFormat(const std::vector<std::string>& args) {
         const std::string name = fs::path(file).filename().string();
         const TStyleResult styled =
             StyleFile(formatter, lines, name, KindFromExtension(UpperExtension(name)));
+        if (!styled.Refusal.empty()) {
+            std::cerr << "plumora-cli: " << PrintableMessage(styled.Refusal) << "\n";
+            exitCode = kExitFailed;
+            continue;
+        }
         if (styled.SafetyNet) {
             // A rule changed the code itself: nothing is written for this file.
             TSafetyNetReport net = *styled.SafetyNet;

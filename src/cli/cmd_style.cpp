@@ -162,7 +162,9 @@ int RunStyle(const std::vector<std::string>& args) {
             WriteOut("styled " + std::to_string(report.Styled.size()) + " file" +
                      (report.Styled.size() == 1 ? "" : "s") + " into " +
                      PrintableText(report.OutputDir) + "\n");
-            return report.Unavailable.empty() && report.Rejected.empty() ? kExitOk : kExitFailed;
+            return report.Unavailable.empty() && report.Rejected.empty() && !report.LogFailed
+                       ? kExitOk
+                       : kExitFailed;
         case TRunOutcome::Declined:
             std::cerr << "plumora-cli: nothing styled (answer the question with --yes)\n";
             return kExitFailed;

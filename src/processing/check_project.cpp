@@ -29,7 +29,9 @@ TCheckReport CheckProject(TSourceMgt& project, const TOptionSet& options, int vb
             project.ReleaseCurrentLines();
             break;
         }
-        if (styled.SafetyNet) {
+        if (!styled.Refusal.empty()) {
+            report.Rejected.push_back(styled.Refusal);
+        } else if (styled.SafetyNet) {
             report.Rejected.push_back(styled.SafetyNet->Message());
         } else if (styled.Changed) {
             report.Changed.push_back(entry->Name);
