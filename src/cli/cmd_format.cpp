@@ -84,8 +84,9 @@ int RunFormat(const std::vector<std::string>& args) {
     TerminalCommandHost host(false);
     TOptionSet options;
     const std::string iniPath = opts.Ini.empty() ? SettingsFilePath() : opts.Ini;
-    if (!opts.Ini.empty() && !fs::exists(opts.Ini)) {
-        return UsageError("settings file not found: " + opts.Ini);
+    if (!opts.Ini.empty()) {
+        if (const std::string problem = IniArgumentProblem(opts.Ini); !problem.empty())
+            return UsageError(problem);
     }
     TIniFile ini(iniPath);
     if (!ini.Load()) {
@@ -117,9 +118,12 @@ int RunFormat(const std::vector<std::string>& args) {
             continue;
         }
         // The same admission test as the project reader: a file whose first
-        // byte is not text (a binary VB3 form, an image) is refused.
-        if (!IsTextFile(fs::absolute(file, ec).string())) {
-            fail("not a text file; a binary form must be saved as text in Visual Basic first");
+        // byte is not text (a binary VB3 form, an image) is refused, and so
+        // is one that cannot be read or is saved as UTF-8 or UTF-16.
+        if (const TTextCheck text = CheckTextFile(fs::absolute(file, ec).string(), true); !text.Ok) {
+            fail(text.Reason == kNotAsciiReason
+                     ? std::string("not a text file; a binary form must be saved as text in Visual Basic first")
+                     : "this file " + text.Reason);
             continue;
         }
         std::vector<std::string> lines;
@@ -180,7 +184,8 @@ int RunFormat(const std::vector<std::string>& args) {
             continue;
         }
         std::string reason;
-        if (!AtomicWriteFile(target.string(), StyledText(formatter.Output, styled.EndOfFileMark), &reason)) {
+        // A link planted in DIR is replaced, never written through.
+        if (!AtomicReplaceFile(target.string(), StyledText(formatter.Output, styled.EndOfFileMark), &reason)) {
             fail("cannot write " + target.string() + ": " + reason);
             continue;
         }

@@ -75,8 +75,10 @@ int ParseArgs(const std::vector<std::string>& args, StyleArgs& out) {
     out.Project = positional[0];
     if (out.Check && !out.OutputDir.empty())
         return UsageError("style: --check and --diff write nothing; they cannot be combined with --out");
-    if (!out.Ini.empty() && !fs::is_regular_file(out.Ini))
-        return UsageError("style: settings file not found: " + out.Ini);
+    if (!out.Ini.empty()) {
+        if (const std::string problem = IniArgumentProblem(out.Ini); !problem.empty())
+            return UsageError("style: " + problem);
+    }
     return kExitOk;
 }
 

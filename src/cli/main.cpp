@@ -1,5 +1,8 @@
 // plumora-cli: the headless front end. main only dispatches; every
 // subcommand calls a core service and reports its result.
+#include <sys/stat.h>
+
+#include <cerrno>
 #include <cstring>
 #include <iostream>
 #include <sstream>
@@ -8,6 +11,7 @@
 
 #include "cli/commands.h"
 #include "cli/std_out.h"
+#include "io/read_open.h"
 
 namespace plumora::cli {
 
@@ -47,6 +51,16 @@ int UsageError(const std::string& message) {
     std::cerr << "plumora-cli: " << message << "\n"
               << "Try 'plumora-cli --help'.\n";
     return kExitUsage;
+}
+
+std::string IniArgumentProblem(const std::string& path) {
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0) {
+        if (errno == ENOENT || errno == ENOTDIR) return "settings file not found: " + path;
+        return "settings file " + path + ": " + std::strerror(errno);
+    }
+    if (!S_ISREG(st.st_mode)) return "settings file " + path + " is " + NotAFileText(st.st_mode) + ", not a file";
+    return {};
 }
 
 static void PrintUsage(std::ostream& out) {

@@ -33,8 +33,12 @@ bool OpenProject(TAppState& state, TOptionSet& options, ICommandHost& host,
                  const std::string& fileName) {
     if (state.ProjectOpen || state.Project) CloseProject(state);
 
-    if (!IsTextFile(fileName)) {
-        ShowError(host, kInvalidProject);
+    // The fixed text, and below it the path and what is wrong with it when
+    // that is more than "not text".
+    if (const TTextCheck text = CheckTextFile(fileName, false); !text.Ok) {
+        ShowError(host, text.Reason == kNotAsciiReason
+                            ? std::string(kInvalidProject)
+                            : std::string(kInvalidProject) + "\n" + fileName + " " + text.Reason + ".");
         return false;
     }
 
