@@ -9,6 +9,7 @@ namespace plumora {
 
 TCheckReport CheckProject(TSourceMgt& project, const TOptionSet& options, int vbTabStops,
                           IRunHost* host, const TChangedFileVisitor& onChanged) {
+    const TDirectoryCacheScope directoryCache;
     TCheckReport report;
     TVBSrcFormatter formatter(options, host, nullptr);
     formatter.VBTabStops = vbTabStops;

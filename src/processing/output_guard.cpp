@@ -59,6 +59,39 @@ struct TNameClaims {
     }
 };
 
+// The names under which the run writes files of its own: the rewritten
+// project file in the copy modes and the log. A file of the project that
+// lands under one of them would replace it, or be replaced by it.
+std::optional<std::string> ClashWithOwnFiles(const TSourceMgt& project, TCopyMode mode,
+                                             bool createLog, const std::vector<TCopyJob>& copies) {
+    const std::string projectName = AsciiUpper(project.ProjectName);
+    const std::string logName = AsciiUpper(kLogFileName);
+    for (const RFile* f = project.Head.get(); f && f->Next; f = f->Next.get()) {
+        if (!f->Selected) continue;
+        const std::string name = AsciiUpper(f->Name);
+        if (mode != TCopyMode::OnlyNewFiles && name == projectName) {
+            return "The project names its own project file " + project.ProjectName +
+                   " as the source file " + f->Name +
+                   "; its styled copy would replace the rewritten project file in the output "
+                   "directory. Deselect " + f->Name + " or remove that line from the project.";
+        }
+        if (createLog && name == logName) {
+            return "The source file " + f->Name + " has the name of the log " + kLogFileName +
+                   "; the log and its styled copy would replace each other in the output "
+                   "directory. Deselect " + f->Name + " or turn off the log.";
+        }
+    }
+    if (createLog && mode != TCopyMode::OnlyNewFiles) {
+        for (const TCopyJob& job : copies) {
+            if (AsciiUpper(job.TargetName) != logName) continue;
+            return "The project names a file " + job.Label + " that has the name of the log " +
+                   kLogFileName + "; the log would replace its copy in the output directory. "
+                   "Turn off the log or rename the file.";
+        }
+    }
+    return std::nullopt;
+}
+
 }  // namespace
 
 std::optional<std::string> CheckOutputDirectory(const TSourceMgt& project, int vbVersion,
@@ -83,6 +116,8 @@ std::optional<std::string> CheckOutputDirectory(const TSourceMgt& project, int v
     for (const RFile* f = project.Head.get(); f && f->Next; f = f->Next.get()) {
         if (std::optional<std::string> local = LocatePath(f->FullPath)) addSource(*local);
     }
+
+    if (auto clash = ClashWithOwnFiles(project, mode, createLog, copies)) return clash;
 
     std::vector<std::string> targets;
     TNameClaims claims;

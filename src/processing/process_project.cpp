@@ -50,6 +50,7 @@ TRunReport ProcessProject(TVBSrcFormatter& formatter, TRunContext& context) {
     if (!context.Project || !context.Project->Head || !context.Options || !context.Host ||
         !context.ProcessingCancelled)
         return report;
+    const TDirectoryCacheScope directoryCache;
     TSourceMgt& project = *context.Project;
     IRunHost& host = *context.Host;
     const TOptionSet& options = *context.Options;

@@ -250,13 +250,22 @@ TEST_F(ProcessProjectTest, RefusesOutputDirectoriesThatWouldReplaceSources) {
     }
 }
 
-TEST_F(ProcessProjectTest, TwoDifferentFilesWithOneNameAreRefused) {
+// In "Only create new files" nothing is copied, so the styled files are the
+// only claims on a name: the guard must refuse there too.
+TEST_F(ProcessProjectTest, TwoDifferentFilesWithOneNameAreRefusedInEveryMode) {
     root_.Write("Proj/Other/Utils.bas", "Sub Other()\r\nEnd Sub\r\n");
     WriteProject("Module=Utils; ..\\Shared\\Utils.bas\r\nModule=Utils2; Other\\UTILS.BAS\r\n");
-    EXPECT_EQ(Run().Outcome, TRunOutcome::Refused);
-    auto errors = host_.Starting("error: Two different files");
-    ASSERT_EQ(errors.size(), 1u);
-    EXPECT_FALSE(fs::exists(Styled()));  // refused before the directory is made
+    for (Opt mode : {Opt::BackupMAKFiles, Opt::BackupOnlyNewFiles, Opt::BackupAllFiles}) {
+        SCOPED_TRACE(static_cast<int>(mode));
+        options_.SetBool(Opt::BackupMAKFiles, false);
+        options_.SetBool(mode, true);
+        host_ = RecordingRunHost();
+        EXPECT_EQ(Run().Outcome, TRunOutcome::Refused);
+        auto errors = host_.Starting("error: Two different files");
+        ASSERT_EQ(errors.size(), 1u);
+        EXPECT_FALSE(fs::exists(Styled()));  // refused before the directory is made
+        options_.SetBool(mode, false);
+    }
 }
 
 TEST_F(ProcessProjectTest, TheSameFileListedTwiceIsStyledTwice) {

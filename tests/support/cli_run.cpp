@@ -17,10 +17,13 @@ std::string ShellQuote(const std::string& s) {
     return q + "'";
 }
 
-CliRun RunCli(const std::vector<std::string>& args, const std::string& scratchDir,
-              const std::string& configDir, const std::string& stdoutTo) {
-    std::string command;
-    if (!configDir.empty()) command = "PLUMORA_CONFIG_DIR=" + ShellQuote(configDir) + " ";
+namespace {
+
+CliRun RunShellCli(const std::string& prefix, const std::vector<std::string>& args,
+                   const std::string& scratchDir, const std::string& configDir,
+                   const std::string& stdoutTo) {
+    std::string command = prefix;
+    if (!configDir.empty()) command += "PLUMORA_CONFIG_DIR=" + ShellQuote(configDir) + " ";
     command += ShellQuote(PLUMORA_CLI_PATH);
     for (const auto& a : args) command += " " + ShellQuote(a);
     const std::string out = stdoutTo.empty() ? scratchDir + "/stdout.txt" : stdoutTo;
@@ -32,6 +35,18 @@ CliRun RunCli(const std::vector<std::string>& args, const std::string& scratchDi
     if (stdoutTo.empty()) run.Out = ReadAll(out);
     run.Err = ReadAll(err);
     return run;
+}
+
+}  // namespace
+
+CliRun RunCli(const std::vector<std::string>& args, const std::string& scratchDir,
+              const std::string& configDir, const std::string& stdoutTo) {
+    return RunShellCli("", args, scratchDir, configDir, stdoutTo);
+}
+
+CliRun RunCliIn(const std::string& cwd, const std::vector<std::string>& args,
+                const std::string& scratchDir, const std::string& configDir) {
+    return RunShellCli("cd " + ShellQuote(cwd) + " && ", args, scratchDir, configDir, "");
 }
 
 CliRun RunCliOnTerminal(const std::vector<std::string>& args, const std::string& scratchDir,

@@ -22,6 +22,10 @@ std::string ShellQuote(const std::string& s);
 CliRun RunCli(const std::vector<std::string>& args, const std::string& scratchDir,
               const std::string& configDir = "", const std::string& stdoutTo = "");
 
+// RunCli started in the directory `cwd`, as a user who changed into it.
+CliRun RunCliIn(const std::string& cwd, const std::vector<std::string>& args,
+                const std::string& scratchDir, const std::string& configDir = "");
+
 // Runs plumora-cli with its standard output on a pseudo-terminal, as a user
 // at a terminal would; Out holds what the terminal received (its CR LF line
 // ends turned back into LF). Exit is -1 when no terminal could be made.
