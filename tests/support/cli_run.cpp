@@ -22,7 +22,9 @@ namespace {
 CliRun RunShellCli(const std::string& prefix, const std::vector<std::string>& args,
                    const std::string& scratchDir, const std::string& configDir,
                    const std::string& stdoutTo) {
-    std::string command = prefix;
+    // A program that blocks (on a FIFO, say) fails its test instead of
+    // hanging the suite: exit status 124.
+    std::string command = prefix + "timeout -k 5 120 env ";
     if (!configDir.empty()) command += "PLUMORA_CONFIG_DIR=" + ShellQuote(configDir) + " ";
     command += ShellQuote(PLUMORA_CLI_PATH);
     for (const auto& a : args) command += " " + ShellQuote(a);
@@ -75,6 +77,7 @@ CliRun RunCliOnTerminal(const std::vector<std::string>& args, const std::string&
         ::dup2(slave, 1);
         ::dup2(errFd, 2);
         if (!configDir.empty()) ::setenv("PLUMORA_CONFIG_DIR", configDir.c_str(), 1);
+        ::alarm(120);  // survives the exec: a blocked program ends instead of the suite hanging
         std::vector<char*> argv;
         std::string program = PLUMORA_CLI_PATH;
         argv.push_back(program.data());

@@ -15,7 +15,8 @@ struct CliRun {
 // `s` quoted for the shell.
 std::string ShellQuote(const std::string& s);
 
-// Runs plumora-cli with `args` and no standard input; stdout and stderr are
+// Runs plumora-cli with `args` and no standard input, ended after two
+// minutes (exit 124) should it ever block; stdout and stderr are
 // captured through files in `scratchDir`. A non-empty `configDir` becomes
 // PLUMORA_CONFIG_DIR for the run. A non-empty `stdoutTo` receives stdout
 // instead (such as /dev/full); Out stays empty then.
