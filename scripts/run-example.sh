@@ -5,7 +5,9 @@
 set -eu
 cd "$(dirname "$0")/.."
 sh scripts/bootstrap.sh
-cmake -S . -B build -DCMAKE_BUILD_TYPE=Release >/dev/null
+# The same build type as scripts/test.sh, so either command reuses what the
+# other built.
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build -j"$(nproc)" --target plumora-cli
 out=build/example-output
 ./build/plumora-cli style examples/Inventory/Inventory.vbp --yes --out "$out"
