@@ -18,6 +18,7 @@ libgl-dev
 libhunspell-dev
 hunspell-en-us
 fonts-dejavu-core
+poppler-utils
 "
 
 missing=""

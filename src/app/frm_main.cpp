@@ -25,6 +25,8 @@
 #include <QVBoxLayout>
 
 #include "app/project_tree_rules.h"
+#include "commentor/frm_commentor.h"
+#include "formtree/frm_form_tree.h"
 #include "processing/frm_copy_files.h"
 #include "processing/frm_processing.h"
 #include "processing/process_command.h"
@@ -40,6 +42,7 @@
 #include "viewers/frm_view_dual.h"
 #include "viewers/frm_view_dual_mdi.h"
 #include "viewers/frm_view_single.h"
+#include "viewers/qt_side_by_side.h"
 
 namespace plumora {
 
@@ -118,6 +121,7 @@ TfrmMain::TfrmMain(QWidget* parent, TQtCommandHost::Answerer answerer)
     resize(632, 434 + menuBar()->sizeHint().height());
     CreateRunWindows();
     CreateViewerWindows();
+    CreatePrintAndChartWindows();
     frmOptions_ = new TfrmOptions(options_, host_, this);
     LoadSettings();
     DisableProjectControls();
@@ -196,12 +200,14 @@ void TfrmMain::CreateActions() {
     route(Cmd::ViewProjFile, [this] { ViewProjectFile(); });
     route(Cmd::ViewSource, [this] { ViewSelectedFile(); });
     route(Cmd::FormTree, [this] {
-        if (EntryOf(treeProject_->currentItem())) NotAvailable("The form structure window");
+        if (RFile* entry = EntryOf(treeProject_->currentItem()); entry && state_.Project)
+            TfrmFormTree::ShowFormTree(mdi_, host_, *state_.Project, entry);
     });
     route(Cmd::Commentor, [this] {
-        if (EntryOf(treeProject_->currentItem())) NotAvailable("The commentor");
+        if (RFile* entry = EntryOf(treeProject_->currentItem()))
+            TfrmCommentor::ShowCommentor(mdi_, host_, *entry, options_, state_.VBTabStops);
     });
-    route(Cmd::Charts, [this] { NotAvailable("The chart selector"); });
+    route(Cmd::Charts, [this] { ShowChartSelector(); });
     route(Cmd::SelectAll, [this] { SelectAll(); });
     route(Cmd::DeselectAll, [this] { DeselectAll(); });
     route(Cmd::Toggle, [this] { ToggleSelection(); });
@@ -554,6 +560,14 @@ void TfrmMain::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
+    // Child windows close first, so that a commentor with changed comments
+    // asks to save them; its Cancel keeps the program open.
+    for (QMdiSubWindow* child : mdi_->subWindowList()) {
+        if (!child->close()) {
+            event->ignore();
+            return;
+        }
+    }
     SaveSettings();
     CloseCurrentProject();
     event->accept();
@@ -614,7 +628,8 @@ void TfrmMain::CreateViewerWindows() {
 void TfrmMain::ShowFileViewer(const RFile& entry) {
     if (entry.Processed)
         TfrmViewDualMDI::ShowStyledFile(mdi_, host_, entry, frmStaticProcessing_,
-                                        state_.VBTabStops);
+                                        state_.VBTabStops)
+            ->Body()->SetPrintSideQuestion(frmLeftorRight_);
     else
         TfrmViewSingleMDI::ShowSourceFile(mdi_, host_, entry, state_.VBTabStops);
 }

@@ -27,7 +27,9 @@ class QTreeWidgetItem;
 
 namespace plumora {
 
+class TfrmChartSelector;
 class TfrmCopyFiles;
+class TfrmLeftorRight;
 class TfrmOptions;
 class TfrmProcessing;
 class TfrmStaticProcessing;
@@ -68,6 +70,13 @@ public:
     TfrmViewDual* Preview() const { return frmViewDual_; }
     // The busy window of the side-by-side viewers' Diff.
     TfrmStaticProcessing* StaticProcessing() const { return frmStaticProcessing_; }
+
+    // The print-side question of the side-by-side viewers and the chart
+    // selector, hidden while not shown.
+    TfrmLeftorRight* PrintSideQuestion() const { return frmLeftorRight_; }
+    TfrmChartSelector* ChartSelector() const { return frmChartSelector_; }
+    // "Display Chart Selector", "View Charts": the selector, modally.
+    void ShowChartSelector();
 
     // A new viewer child window for the entry: side by side with its styled
     // copy once processed, the file alone otherwise.
@@ -132,6 +141,7 @@ private:
     void OpenClick();
     void CreateRunWindows();
     void CreateViewerWindows();
+    void CreatePrintAndChartWindows();
     void btnProcessClick();
     void RecentFileClick(const std::string& path);
 
@@ -164,6 +174,8 @@ private:
     bool closeAfterRun_ = false;  // closing was asked for during a run
     TfrmViewDual* frmViewDual_ = nullptr;                  // owned by this window, hidden between runs
     TfrmStaticProcessing* frmStaticProcessing_ = nullptr;  // owned by this window, hidden between uses
+    TfrmLeftorRight* frmLeftorRight_ = nullptr;      // owned by this window, hidden between uses
+    TfrmChartSelector* frmChartSelector_ = nullptr;  // owned by this window, hidden between uses
 };
 
 }  // namespace plumora

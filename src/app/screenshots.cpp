@@ -18,6 +18,8 @@
 #include <QTreeWidget>
 
 #include "app/frm_main.h"
+#include "app/tool_screenshots.h"
+#include "app/screenshots_print_charts.h"
 #include "formatter/formatter.h"
 #include "processing/frm_copy_files.h"
 #include "processing/frm_processing.h"
@@ -138,6 +140,8 @@ QStringList RenderScreenshots(const QString& outputDir, const QString& projectFi
     tree->expandAll();
     tree->setCurrentItem(tree->topLevelItem(0)->child(0));
     if (!shoot.Grab(&frmMain, "01-main-window")) return error = shoot.error, shoot.written;
+    if (!RenderToolWindows(frmMain, [&](QWidget* w, const QString& name) { return shoot.Grab(w, name); }))
+        return error = shoot.error, shoot.written;
 
     // The options dialog, every page and every tab of the Comments page.
     TfrmOptions* options = frmMain.OptionsDialog();
@@ -226,6 +230,8 @@ QStringList RenderScreenshots(const QString& outputDir, const QString& projectFi
     frmMain.ViewProjectFile();
     frmMain.Mdi()->tileSubWindows();
     if (!shoot.Grab(&frmMain, "09-main-window-with-viewers")) return error = shoot.error, shoot.written;
+    if (!ShootPrintingAndCharts(frmMain, [&](QWidget* w, const QString& name) { return shoot.Grab(w, name); }))
+        return error = shoot.error, shoot.written;
 
     ShowHelpContext(&frmMain, 11);
     for (QWidget* w : QApplication::topLevelWidgets()) {

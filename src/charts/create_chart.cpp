@@ -6,21 +6,6 @@
 
 namespace plumora {
 
-namespace {
-
-class THourglass {
-public:
-    explicit THourglass(ICommandHost& host) : host_(host) { host_.SetHourglass(true); }
-    ~THourglass() { host_.SetHourglass(false); }
-    THourglass(const THourglass&) = delete;
-    THourglass& operator=(const THourglass&) = delete;
-
-private:
-    ICommandHost& host_;
-};
-
-}  // namespace
-
 std::optional<TChartTable> CreateChartTable(TSourceMgt* project, int selected,
                                             ICommandHost& host) {
     if (selected < 0 || static_cast<std::size_t>(selected) >= ChartItems().size()) {
@@ -35,7 +20,7 @@ std::optional<TChartTable> CreateChartTable(TSourceMgt* project, int selected,
         ShowWarning(host, kMsgNoCode);
         return std::nullopt;
     }
-    THourglass hourglass(host);
+    TScopedHourglass hourglass(host);
     return BuildChartTable(*project, ChartItems()[static_cast<std::size_t>(selected)].Kind);
 }
 

@@ -26,17 +26,6 @@ namespace {
 constexpr std::size_t kFirstOpeningLine = 1;
 constexpr std::size_t kLowestPriorLine = 2;
 
-// The merged block lost its routine line: the window stays on the nearest
-// routine above the block (the block itself holds none), else on the nearest
-// one below it.
-std::optional<std::size_t> NearestRoutine(const std::vector<std::string>& lines,
-                                          std::size_t blockFirst, std::size_t blockEnd) {
-    if (blockFirst > 0) {
-        if (auto above = FindRoutineUp(lines, blockFirst - 1, kFirstOpeningLine)) return above;
-    }
-    return FindRoutineDown(lines, std::max(blockEnd, kFirstOpeningLine));
-}
-
 // The same file on disk, whichever name reaches it (hard and symbolic links
 // included).
 bool SameFile(const std::string& a, const std::string& b) {
@@ -98,7 +87,6 @@ void TCommentor::ShowRoutine(std::size_t routine) {
         if (IsRoutineEndLine(lines_[i])) break;
     }
     topLine_ = routine;
-    Repaint();
 
     TCommentBlock block = CommentBlockAt(lines_, routine);
     block_ = block;
@@ -108,6 +96,8 @@ void TCommentor::ShowRoutine(std::size_t routine) {
     author_ = fields.Author;
     parameters_ = fields.Parameters;
     modified_ = false;
+    // Last, so that a view repainted now finds the whole routine on show.
+    Repaint();
 }
 
 void TCommentor::ShowNoRoutine() {
@@ -190,11 +180,15 @@ std::string TCommentor::OutputFile() const { return CommentorOutputFile(outputDi
 
 bool TCommentor::SaveChanges() {
     if (current_ && block_) {
-        TCommentBlock block = *block_;
-        std::optional<std::size_t> routine = MergeCommentBlock(lines_, block, editor_);
-        if (!routine) routine = NearestRoutine(lines_, block.First, block.First + editor_.size());
-        if (routine) ShowRoutine(*routine);
-        else ShowNoRoutine();
+        // The block holds the routine's own first line; an editor without a
+        // routine line would drop it from the module, so nothing is merged.
+        if (std::none_of(editor_.begin(), editor_.end(),
+                         [](const std::string& line) { return IsRoutineLine(line); })) {
+            ShowInformation(host_, kRoutineLineRemovedText);
+            return false;
+        }
+        std::optional<std::size_t> routine = MergeCommentBlock(lines_, *block_, editor_);
+        ShowRoutine(*routine);
     } else if (!unwritten_) {
         // Nothing was merged, so the module would be written unchanged.
         ShowInformation(host_, kNothingToSaveText);

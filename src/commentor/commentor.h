@@ -34,7 +34,8 @@ struct TLineColours {
 class TCommentor {
 public:
     // `view`, when given, is repainted whenever the lines or their colours
-    // change; it must outlive the commentor.
+    // change, after everything else of the routine on show is set; it must
+    // outlive the commentor.
     explicit TCommentor(ICommandHost& host, ILineSink* view = nullptr);
 
     // Opens the entry's file (its Name and FullPath) with the output
@@ -50,7 +51,8 @@ public:
     void NextRoutine();
     // Save changes: merges the editor into the lines, shows the routine
     // again and writes the module into the output directory. False when
-    // nothing was written.
+    // nothing was written: no routine on show, an editor that lost the
+    // routine's own line (nothing is merged then either), or a failed write.
     bool SaveChanges();
     // Before moving on: true to go on. Asks only when the editor of a shown
     // routine was changed; Yes saves and goes on only if the file was written.

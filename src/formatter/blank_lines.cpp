@@ -1,7 +1,6 @@
 // The blank-line rules' option lookups by statement kind.
 #include "formatter/blank_lines.h"
 
-#include "formatter/formatter.h"
 #include "formatter/line_ops.h"
 #include "settings/option_set.h"
 
@@ -52,10 +51,6 @@ int BlankLinesBeforeCount(const TOptionSet& options, TStatementKind kind) {
 
 int BlankLinesAfterCount(const TOptionSet& options, TStatementKind kind) {
     return Count(options, kind, false);
-}
-
-void TVBSrcFormatter::InsertBlankLines(int count) {
-    for (; count > 0; --count) AppendOutput(std::string(), TColorObject::Changed());
 }
 
 }  // namespace plumora

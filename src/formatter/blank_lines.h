@@ -5,12 +5,11 @@
 #include <string_view>
 
 #include "formatter/statement_kind.h"
+#include "settings/option_catalogue.h"
 
 namespace plumora {
 
 class TOptionSet;
-
-enum : int { blNoChange = 0, blUseRules = 1, blRemoveAll = 2 };
 
 // False when the line is empty (after trimming) and the mode removes blank lines.
 bool KeepLine(const TOptionSet& options, std::string_view line);

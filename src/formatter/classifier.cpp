@@ -19,6 +19,11 @@ std::string_view CleanCode(std::string_view line) {
     CleanCodeInto(line, buffer);
     return buffer;
 }
+std::string_view CleanCode(std::string_view line, const TLineScan& scan) {
+    thread_local std::string buffer;
+    CleanCodeInto(line, scan, buffer);
+    return buffer;
+}
 
 std::string_view WithoutLineNumber(std::string_view line) {
     std::string_view number, statement;
@@ -83,15 +88,33 @@ bool EndsWithContinuation(std::string_view line) {
     return EndsWithContinuationCode(CleanCode(line));
 }
 
-bool IsSingleLineIf(std::string_view line) { return IsSingleLineIfCode(CleanCode(line)); }
+namespace {
+// `If a Then Rem note`: the Rem is the statement after Then.
+bool IsIfThenRem(std::string_view u, const TLineScan& scan) {
+    if (scan.Rem == kNone || u.size() < 7) return false;
+    std::string_view t = WithoutLineNumber(u);
+    return t.size() >= 7 && t.substr(0, 3) == "IF " && t.substr(t.size() - 5) == " THEN";
+}
+}  // namespace
+
+bool IsSingleLineIf(std::string_view line) {
+    const TLineScan scan = ScanLine(line);
+    const std::string_view u = CleanCode(line, scan);
+    return IsSingleLineIfCode(u) || IsIfThenRem(u, scan);
+}
 
 TLineFacts AnalyseLine(std::string_view line) {
     TLineFacts facts;
-    facts.Kind = Classify(line);
-    std::string_view u = CleanCode(line);
+    facts.Scan = ScanLine(line);
+    const std::string_view lead = TrimLeftView(line);
+    facts.Blank = lead.empty();
+    facts.CommentLine = !lead.empty() && lead[0] == '\'';
+    facts.Kind = facts.CommentLine || facts.Blank ? TStatementKind(skOther) : Classify(lead);
+    facts.Continued = facts.Scan.Continued;
+    if (facts.CommentLine || facts.Blank) return facts;
+    std::string_view u = CleanCode(line, facts.Scan);
     facts.Label = IsLabelCode(u);
-    facts.SingleLineIf = IsSingleLineIfCode(u);
-    facts.Continued = EndsWithContinuationCode(u);
+    facts.SingleLineIf = IsSingleLineIfCode(u) || IsIfThenRem(u, facts.Scan);
     return facts;
 }
 
@@ -177,32 +200,50 @@ constexpr std::array<KeywordTest, 53> kKeywords = {{
 
 constexpr KeywordTest kEndEnum{"End Enum ", true, 31};
 
+// A keyword tested on t needs a blank and more text after it; one tested on
+// t2 may also stand alone: at the end of the line, or before a ":"
+// separator or a comment ("Else: x = 1", "Loop 'done").
 bool Matches(std::string_view t, const KeywordTest& k) {
-    if (t.substr(0, k.Text.size()) == k.Text) return true;
-    // On t2 the keyword may also be the whole line ("End If" + the blank).
-    return k.OnT2 && t.size() + 1 == k.Text.size() && k.Text.substr(0, t.size()) == t;
+    const std::string_view word = k.Text.substr(0, k.Text.size() - 1);  // without its blank
+    if (t.size() < word.size()) return false;
+    for (std::size_t i = 0; i < word.size(); ++i)
+        if (UpperChar(t[i]) != UpperChar(word[i])) return false;
+    if (t.size() == word.size()) return k.OnT2;
+    const char next = t[word.size()];
+    if (next == ' ') return k.OnT2 || t.size() > word.size() + 1;
+    if (!k.OnT2) return false;
+    return next == '\'' ||
+           (next == ':' && (t.size() == word.size() + 1 || t[word.size() + 1] != '='));
 }
 
 // The tests that can match a line, by its first character, in table order.
 struct KeywordIndex {
     std::array<std::vector<const KeywordTest*>, 256> ByFirst;
     KeywordIndex() {
-        for (const auto& k : kKeywords) ByFirst[static_cast<unsigned char>(k.Text[0])].push_back(&k);
-        ByFirst[static_cast<unsigned char>('E')].push_back(&kEndEnum);
+        for (const auto& k : kKeywords) Add(&k);
+        Add(&kEndEnum);
+    }
+    void Add(const KeywordTest* k) {
+        const unsigned char first = static_cast<unsigned char>(k->Text[0]);
+        ByFirst[first].push_back(k);
+        if (first >= 'A' && first <= 'Z') ByFirst[first - 'A' + 'a'].push_back(k);
     }
 };
 
 }  // namespace
 
-TStatementKind Classify(std::string_view line) {
+TStatementKind ClassifyStatement(std::string_view t) {
     static const KeywordIndex index;
-    std::string_view t = WithoutLineNumber(TrimLeftView(line));
     if (t.empty()) return skOther;
     TStatementKind kind = skOther;
     for (const KeywordTest* k : index.ByFirst[static_cast<unsigned char>(t[0])])
         if (Matches(t, *k)) kind = k->Kind;
     if (kind == skTypeStart && StartsWithNoCase(t, "TYPE AS ")) kind = skOther;
     return kind;
+}
+
+TStatementKind Classify(std::string_view line) {
+    return ClassifyStatement(WithoutLineNumber(TrimLeftView(line)));
 }
 
 int NextLoopCount(std::string_view line) {

@@ -5,6 +5,7 @@
 
 #include <string_view>
 
+#include "formatter/code_scan.h"
 #include "formatter/statement_kind.h"
 
 namespace plumora {
@@ -23,15 +24,22 @@ bool HasColonStatements(std::string_view line);
 // under a procedure line).
 bool IsAttributeLine(std::string_view line);
 // The statement kind of the line. Leading blanks and a leading line number
-// are ignored; keywords are compared case-sensitively.
+// are ignored; keywords are compared without regard to letter case, as
+// Visual Basic reads them (code written outside the IDE is often lower-case).
 TStatementKind Classify(std::string_view line);
-// What the pass asks about one line, worked out with one cleaning of its code.
-// The answers stay true while a rule changes only the line's leading blanks.
+// The kind of one statement of a line (the text between ":" separators).
+TStatementKind ClassifyStatement(std::string_view statement);
+
+// What the pass asks about one line, worked out with one walk over it. The
+// answers stay true while a rule changes only the line's leading blanks.
 struct TLineFacts {
-    TStatementKind Kind = 34;   // Classify
-    bool Label = false;         // IsLabelLine
-    bool SingleLineIf = false;  // IsSingleLineIf
-    bool Continued = false;     // EndsWithContinuation
+    TStatementKind Kind = skOther;  // Classify
+    bool Label = false;             // IsLabelLine
+    bool SingleLineIf = false;      // IsSingleLineIf
+    bool Continued = false;         // EndsWithContinuation: the statement goes on below
+    bool CommentLine = false;       // IsCommentLine
+    bool Blank = false;             // nothing but blanks
+    TLineScan Scan;                 // where the comment, code end and first ":" are
 };
 TLineFacts AnalyseLine(std::string_view line);
 

@@ -6,8 +6,8 @@
 #include <initializer_list>
 #include <utility>
 
+#include "formatter/code_scan.h"
 #include "formatter/line_ops.h"
-#include "settings/option_set.h"
 
 namespace plumora {
 
@@ -17,25 +17,17 @@ bool Starts(std::string_view s, std::string_view p) { return s.substr(0, p.size(
 
 // Upper-case, trim, strip the comment and the literals.
 std::string CleanDeclaration(std::string_view line) {
-    std::string t(line);
-    StripComment(t);
     std::string u;
-    UpperInto(TrimView(t), u);
-    StripLiterals(u);
+    CleanCodeInto(line, u);
     return u;
 }
 
-std::string WithoutComment(std::string_view line) {
-    std::string t(line);
-    StripComment(t);
-    return std::string(TrimView(t));
-}
-
-// A ":" separating statements (not one of a named argument).
-bool HasStatementColon(std::string_view t) {
-    for (int p = FindOutsideLiterals(t, ':'); p; p = FindOutsideLiterals(t, ':', p + 1))
-        if (std::size_t(p) >= t.size() || t[std::size_t(p)] != '=') return true;
-    return false;
+// Index of the first " AS " (any case) outside literals, kNone when none.
+std::size_t FindAs(std::string_view code) {
+    for (std::size_t i = FindWordOutsideLiterals(code, "AS"); i != kNone;
+         i = FindWordOutsideLiterals(code, "AS", i + 2))
+        if (i > 0 && code[i - 1] == ' ' && i + 2 < code.size() && code[i + 2] == ' ') return i - 1;
+    return kNone;
 }
 
 }  // namespace
@@ -70,38 +62,47 @@ bool IsMultiConstDeclaration(std::string_view line) {
     return (Starts(u, "CONST ") || Starts(u, "GLOBAL CONST ")) && u.find(',') != std::string::npos;
 }
 
+bool HasTypeSuffix(std::string_view name) {
+    name = TrimView(name);
+    // The suffix stands before array bounds: `a%(10)`.
+    name = name.substr(0, name.find('('));
+    name = TrimRightView(name);
+    if (name.empty()) return false;
+    const char c = name.back();
+    return c == '%' || c == '$' || c == '&' || c == '!' || c == '#' || c == '@';
+}
+
 std::string DeclName(std::string_view rest) {
-    std::string t(TrimView(rest));
-    StripComment(t);
-    std::string u;
-    UpperInto(t, u);
-    std::size_t as = u.find(" AS ");
-    if (as != std::string::npos) t.resize(as);
-    std::size_t comma = t.find(',');
-    if (comma != std::string::npos) t.resize(comma);
+    std::string_view t = TrimView(rest);
+    t = t.substr(0, ScanLine(t).CodeEnd);
+    const std::size_t as = FindAs(t);
+    if (as != kNone) t = t.substr(0, as);
+    const std::size_t comma = FindOutsideLiterals(t, ',');
+    if (comma != kNone) t = t.substr(0, comma);
     return std::string(TrimView(t));
 }
 
 std::string DeclType(std::string_view rest) {
-    std::string_view t = TrimView(rest);
-    std::string u;
-    UpperInto(t, u);
-    std::size_t as = u.find(" AS ");
-    if (as == std::string::npos) return {};
+    const std::string_view t = TrimView(rest);
+    const std::size_t as = FindAs(t);
+    if (as == kNone) return {};
     std::string_view type = t.substr(as + 4);
-    type = type.substr(0, type.find(','));
-    if (TrimView(type).empty()) return " As Variant ";
-    return " As " + std::string(TrimView(type)) + " ";
+    const std::size_t comma = FindOutsideLiterals(type, ',');
+    if (comma != kNone) type = type.substr(0, comma);
+    type = TrimView(type);
+    if (type.empty()) return " As Variant";
+    return " As " + std::string(type);
 }
 
 namespace {
 
 // A declaration line taken apart for splitting: the keyword as it is written
-// back, the text after it and the comment that every piece repeats.
+// back, the items of its list and the comment that every piece repeats.
 struct TDeclParts {
     std::string Keyword;
-    std::string Rest;
+    std::vector<std::string_view> Items;  // views into Code, trimmed
     std::string Comment;
+    std::string Code;
 };
 
 // False when the line holds a statement colon or starts with none of the
@@ -109,34 +110,45 @@ struct TDeclParts {
 bool DeclarationParts(std::string_view line, const char* commentPad,
                       std::initializer_list<std::pair<const char*, const char*>> keywords,
                       TDeclParts& parts) {
-    const std::string t = WithoutComment(line);
-    if (HasStatementColon(t)) return false;
-    std::string tu;
-    UpperInto(t, tu);
+    const TLineScan scan = ScanLine(line);
+    if (scan.Colon != kNone) return false;
+    parts.Code = std::string(TrimView(line.substr(0, scan.CodeEnd)));
+    const std::string_view t = parts.Code;
     for (const auto& [upper, written] : keywords) {
-        if (!Starts(tu, upper)) continue;
+        if (!StartsWithNoCase(t, upper)) continue;
         parts.Keyword = written;
-        parts.Rest = t.substr(parts.Keyword.size());
-        parts.Comment = CommentSuffix(line, commentPad);
+        const std::string_view rest = t.substr(parts.Keyword.size());
+        // One walk finds every comma outside literals.
+        std::size_t start = 0;
+        for (std::size_t i = 0; i < rest.size();) {
+            if (std::size_t n = LiteralLengthAt(rest, i)) {
+                i += n;
+                continue;
+            }
+            if (rest[i] == ',') {
+                parts.Items.push_back(TrimView(rest.substr(start, i - start)));
+                start = i + 1;
+            }
+            ++i;
+        }
+        parts.Items.push_back(TrimView(rest.substr(start)));
+        if (scan.Comment != kNone) {
+            parts.Comment = commentPad;
+            parts.Comment.append(line.substr(scan.Comment + 1));
+            parts.Comment.resize(TrimRightView(parts.Comment).size());
+        }
         return true;
     }
     return false;
 }
 
-// One piece per comma outside literals; `trimPieces` also trims the end of
-// each piece before its comma.
-void SplitAtCommas(TDeclParts d, bool trimPieces, TPieces& pieces) {
-    for (int p = FindOutsideLiterals(d.Rest, ','); p; p = FindOutsideLiterals(d.Rest, ',')) {
-        std::string piece = d.Rest.substr(0, std::size_t(p) - 1);
-        if (trimPieces) piece = std::string(TrimView(piece));
-        pieces.push_back(d.Keyword + piece + d.Comment);
-        d.Rest = std::string(TrimLeftView(d.Rest.substr(std::size_t(p))));
-    }
-    pieces.push_back(d.Keyword + std::string(TrimView(d.Rest)) + d.Comment);
-}
-
-// A split needs at least two pieces.
-bool AtLeastTwo(TPieces& pieces) {
+// A split needs at least two pieces, none of them empty.
+bool Complete(const TDeclParts& d, TPieces& pieces) {
+    for (std::string_view item : d.Items)
+        if (item.empty()) {
+            pieces.clear();
+            return false;
+        }
     if (pieces.size() >= 2) return true;
     pieces.clear();
     return false;
@@ -146,7 +158,7 @@ bool AtLeastTwo(TPieces& pieces) {
 
 bool SplitVariables(std::string_view line, bool correctAsProblem, TPieces& pieces) {
     pieces.clear();
-    std::string u = CleanDeclaration(line);
+    const std::string u = CleanDeclaration(line);
     if (u.find('(') != std::string::npos && u.find(',') != std::string::npos) return false;
     TDeclParts d;
     if (!DeclarationParts(line, "    '",
@@ -154,17 +166,27 @@ bool SplitVariables(std::string_view line, bool correctAsProblem, TPieces& piece
                            {"STATIC ", "Static "}},
                           d))
         return false;
-    if (!correctAsProblem) {
-        SplitAtCommas(std::move(d), true, pieces);
-        return AtLeastTwo(pieces);
+    // The As clause each variable takes: its own, or (correcting the "As
+    // problem") the next one in the list, worked out from the back so that
+    // a long list stays linear.
+    std::vector<std::string> types(d.Items.size());
+    std::string following;
+    for (std::size_t k = d.Items.size(); k-- > 0;) {
+        const std::size_t as = FindAs(d.Items[k]);
+        if (as != kNone) {
+            following = " " + std::string(TrimView(d.Items[k].substr(as + 1)));
+            continue;
+        }
+        if (correctAsProblem && !HasTypeSuffix(d.Items[k])) types[k] = following;
     }
-    std::string rest = d.Rest;
-    while (!TrimView(rest).empty()) {
-        pieces.push_back(d.Keyword + DeclName(rest) + DeclType(rest) + d.Comment);
-        int p = FindOutsideLiterals(rest, ',');
-        rest = p ? rest.substr(std::size_t(p)) : std::string();
+    for (std::size_t k = 0; k < d.Items.size(); ++k) {
+        std::string piece = d.Keyword;
+        piece.append(d.Items[k]);
+        piece.append(types[k]);
+        piece.append(d.Comment);
+        pieces.push_back(std::move(piece));
     }
-    return AtLeastTwo(pieces);
+    return Complete(d, pieces);
 }
 
 bool SplitConstants(std::string_view line, TPieces& pieces) {
@@ -172,62 +194,36 @@ bool SplitConstants(std::string_view line, TPieces& pieces) {
     TDeclParts d;
     if (!DeclarationParts(line, "     '", {{"CONST ", "Const "}, {"GLOBAL CONST ", "Global Const "}}, d))
         return false;
-    SplitAtCommas(std::move(d), false, pieces);
-    return AtLeastTwo(pieces);
+    for (std::string_view item : d.Items) pieces.push_back(d.Keyword + std::string(item) + d.Comment);
+    return Complete(d, pieces);
 }
 
 int DeclarationAsColumn(std::string_view line) {
-    std::string_view lead = TrimLeftView(line);
+    const std::string_view lead = TrimLeftView(line);
     // Only Dim, ReDim, Static and Global lines can be declarations here.
     if (lead.empty()) return 0;
     const char c = char(lead[0] & ~0x20);
     if (c != 'D' && c != 'R' && c != 'S' && c != 'G') return 0;
-    if (Starts(lead, "Static Sub ") || Starts(lead, "Static Function ")) return 0;
+    const std::string_view code = TrimRightView(lead.substr(0, ScanLine(lead).CodeEnd));
     std::string u;
-    UpperInto(TrimView(line), u);
+    UpperInto(code, u);
     if (!IsDeclarationText(u)) return 0;
-    std::size_t as = u.find(" AS ");
-    return as == std::string::npos ? 1 : int(as) + 2;
+    const std::size_t as = FindAs(code);
+    return as == kNone ? 1 : int(as) + 2;
 }
 
-bool AlignDeclarations(TStyledLines& output, std::size_t first, int count, int column) {
-    bool changed = false;
-    const std::size_t end = std::min(output.size(), first + std::size_t(count < 0 ? 0 : count));
+bool AlignDeclaration(std::string& line, int column) {
+    const int b = LeadingBlanks(line);
+    const std::string_view s = std::string_view(line).substr(std::size_t(b));
+    const std::string_view code = TrimRightView(s.substr(0, ScanLine(s).CodeEnd));
     std::string u;
-    for (std::size_t k = first; k < end; ++k) {
-        std::string& line = output[k].Text;
-        const int b = LeadingBlanks(line);
-        std::string_view s = std::string_view(line).substr(std::size_t(b));
-        UpperInto(TrimRightView(s), u);
-        if (!IsDeclarationText(u)) continue;
-        std::size_t p = u.find(" AS ");
-        // The blank before As stays whatever the column says.
-        if (p == std::string::npos || int(p) + 2 > column) continue;
-        std::string aligned = Blanks(b) + std::string(s.substr(0, p + 1)) +
-                              Blanks(column - int(p) - 2) + std::string(s.substr(p + 1));
-        if (aligned != line) {
-            line = std::move(aligned);
-            changed = true;
-        }
-    }
-    return changed;
-}
-
-void TVBSrcFormatter::TrackDeclarationGroup(const std::string& line) {
-    // A line split in this pass has its pieces in Output already; it ends
-    // the group so that the group's lines are still where they were counted.
-    const int a = LineWasSplit ? 0 : DeclarationAsColumn(line);
-    if (a == 0) {
-        if (DimGroupCount > 0 && DimGroupCount >= options_.Int(Opt::AlignDimAsGroupQty) &&
-            AlignDeclarations(Output, DimGroupStart, DimGroupCount, DimGroupMaxAs))
-            Modified = true;
-        DimGroupCount = 0;
-        DimGroupMaxAs = 0;
-        return;
-    }
-    if (DimGroupCount == 0) DimGroupStart = Output.size();
-    ++DimGroupCount;
-    DimGroupMaxAs = std::max(DimGroupMaxAs, a);
+    UpperInto(code, u);
+    if (!IsDeclarationText(u)) return false;
+    const std::size_t p = FindAs(code);
+    // The blank before As stays whatever the column says.
+    if (p == kNone || int(p) + 2 >= column) return false;
+    line.insert(std::size_t(b) + p + 1, std::size_t(column - int(p) - 2), ' ');
+    return true;
 }
 
 }  // namespace plumora

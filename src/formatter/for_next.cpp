@@ -4,7 +4,7 @@
 #include <algorithm>
 
 #include "formatter/line_ops.h"
-#include "formatter/splitting.h"
+#include "formatter/code_scan.h"
 
 namespace plumora {
 
@@ -42,8 +42,16 @@ void TrackStatement(std::string_view statement, std::vector<std::string>& stack)
 std::string ForVariable(std::string_view statement) {
     std::string_view s = TrimView(statement);
     if (s.size() < 4) return {};
-    s = s.substr(4);
-    if (StartsWithNoCase(TrimLeftView(s), "EACH ")) return {};
+    s = TrimLeftView(s.substr(4));
+    // For Each v In c: the variable before In.
+    if (StartsWithNoCase(s, "EACH ")) {
+        s = TrimLeftView(s.substr(5));
+        std::size_t end = 0;
+        while (end < s.size() && s[end] != ' ') ++end;
+        const std::string_view rest = TrimLeftView(s.substr(end));
+        if (end == 0 || !StartsWithNoCase(rest, "IN ")) return {};
+        return std::string(s.substr(0, end));
+    }
     std::size_t eq = s.find('=');
     if (eq == std::string_view::npos) return {};
     return std::string(TrimView(s.substr(0, eq)));
@@ -65,14 +73,19 @@ bool ForNextStep(std::string& line, std::vector<std::string>& stack, int mode) {
     const bool colon = code.find(':') != std::string_view::npos;
     if (!colon && first != 'F' && first != 'N') return false;
 
-    if (colon && FindOutsideLiterals(code, ':') > 0) {
+    if (colon) {
+        bool statements = false;
         std::size_t start = 0;
-        for (int p = FindOutsideLiterals(code, ':'); p; p = FindOutsideLiterals(code, ':', p + 1)) {
-            TrackStatement(code.substr(start, std::size_t(p) - 1 - start), stack);
-            start = std::size_t(p);
+        ForEachStatementColon(code, code.size(), [&](std::size_t p) {
+            TrackStatement(code.substr(start, p - start), stack);
+            start = p + 1;
+            statements = true;
+            return true;
+        });
+        if (statements) {
+            TrackStatement(code.substr(start), stack);
+            return false;
         }
-        TrackStatement(code.substr(start), stack);
-        return false;
     }
     if (IsKeyword(code, "FOR")) {
         stack.push_back(ForVariable(code));
@@ -85,7 +98,10 @@ bool ForNextStep(std::string& line, std::vector<std::string>& stack, int mode) {
     Pop(stack, std::max(1, named));
     if (mode != fnAddVariable && mode != fnRemoveVariable) return false;
     if (named > 1 || RemStart(statement) > 0) return false;
-    if (mode == fnAddVariable && named == 1 && !top.empty()) {
+    // Adding needs a variable to add: with none known the line stays as
+    // written rather than lose the one it names.
+    if (mode == fnAddVariable && top.empty()) return false;
+    if (mode == fnAddVariable && named == 1) {
         std::string own(TrimView(code.substr(4)));
         std::string a, b;
         UpperInto(own, a);
@@ -94,12 +110,10 @@ bool ForNextStep(std::string& line, std::vector<std::string>& stack, int mode) {
     }
     // Leading blanks, or the line number, stay in front.
     std::string rebuilt = line.substr(0, std::size_t(statement.data() - line.data()));
-    if (mode == fnAddVariable) {
-        rebuilt.append("Next ").append(top).append("    ");
-    } else {
-        rebuilt.append("Next    ");
-    }
-    if (CommentStart(line) > 0) rebuilt.append("'").append(CommentText(line));
+    rebuilt.append("Next");
+    if (mode == fnAddVariable && !top.empty()) rebuilt.append(" ").append(top);
+    // Four blanks before a comment; none at the end of the line.
+    if (CommentStart(line) > 0) rebuilt.append("    '").append(CommentText(line));
     if (rebuilt == line) return false;
     line = std::move(rebuilt);
     return true;

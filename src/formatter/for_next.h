@@ -6,12 +6,12 @@
 #include <string_view>
 #include <vector>
 
+#include "settings/option_catalogue.h"
+
 namespace plumora {
 
-enum : int { fnIgnore = 0, fnAddVariable = 1, fnRemoveVariable = 2 };
-
-// The variable of a `For` statement: the text before the first "=", trimmed;
-// empty for `For Each` and when there is no "=".
+// The variable of a `For` statement: the text before the first "=", trimmed,
+// or the variable before `In` of a `For Each`; empty when there is none.
 std::string ForVariable(std::string_view statement);
 
 // One line through the For/Next step: a For pushes its variable, a Next pops

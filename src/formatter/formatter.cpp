@@ -3,23 +3,27 @@
 #include "formatter/formatter.h"
 
 #include <algorithm>
-#include <type_traits>
 
 #include "formatter/blank_lines.h"
-#include "formatter/classifier.h"
+#include "formatter/code_scan.h"
+#include "formatter/comment_rules.h"
 #include "formatter/for_next.h"
 #include "formatter/header_comments.h"
 #include "formatter/line_ops.h"
+#include "formatter/splitting.h"
 #include "host/run_host.h"
 #include "settings/option_set.h"
 
 namespace plumora {
 
+// The first pass decides the structure, so the As alignment runs there too:
+// the in-line comment rules must see the aligned width before they decide
+// whether a comment still fits on its line.
 //                          Spell Headr Blank Split Indnt DimAs ForNx Cmmnt Block Remov
 const TPassRules kPassRules[3] = {
-    {true, true, true, true, true, false, true, true, true, true},            // Pass 1
-    {false, false, false, true, true, true, true, true, false, false},        // Pass 2
-    {false, false, false, true, true, false, true, true, false, false},       // Pass 3
+    {true, true, true, true, true, true, true, true, true, true},        // Pass 1
+    {false, false, false, true, true, true, true, true, false, false},   // Pass 2
+    {false, false, false, true, true, false, true, true, false, false},  // Pass 3
 };
 
 TVBSrcFormatter::TVBSrcFormatter(const TOptionSet& options, IRunHost* runHost,
@@ -29,7 +33,7 @@ TVBSrcFormatter::TVBSrcFormatter(const TOptionSet& options, IRunHost* runHost,
 namespace {
 
 bool IsDescriptionEnd(std::string_view line) {
-    std::string_view t = TrimRightView(line);
+    std::string_view t = TrimView(line);
     return t.size() == 3 && StartsWithNoCase(t, "END");
 }
 
@@ -38,26 +42,31 @@ bool IsDescriptionBegin(std::string_view line) {
     return StartsWithNoCase(t, "BEGIN") && (t.size() == 5 || t[5] == ' ');
 }
 
+// `Option Explicit` in any letter case and at any indentation, as Visual
+// Basic reads it; also inside a #If branch.
+bool HasOptionExplicit(std::string_view line) {
+    std::string_view t = TrimLeftView(line);
+    if (!StartsWithNoCase(t, "OPTION EXPLICIT")) return false;
+    return t.size() == 15 || IsBlankChar(t[15]) || t[15] == '\'' || t[15] == ':';
+}
+
+bool IsAttribute(std::string_view line) { return line.substr(0, 9) == "Attribute"; }
+
 // An If statement continued over several lines is a single-line If when its
 // joined text is one; only then does the whole statement open no block.
 template <class TextAt>
 bool IsContinuedSingleLineIf(std::size_t count, TextAt textAt, std::size_t i,
                              std::string_view first, int tabStops, std::string& buf) {
-    if (Classify(first) != skIf || !EndsWithContinuation(first)) return false;
     std::string joined(CodePart(first));
     joined.pop_back();  // the "_"
     // Visual Basic allows at most 24 continuations; stop there.
     for (std::size_t j = i + 1, n = 0; j < count && n < 25; ++j, ++n) {
-        TabsToSpacesInto(textAt(j), tabStops, buf);
+        ExpandTabs(textAt(j), tabStops, buf);
         joined.append(CodePart(buf));
         if (!EndsWithContinuation(buf)) break;
         joined.pop_back();
     }
     return IsSingleLineIf(joined);
-}
-
-bool HasOptionExplicit(std::string_view line) {
-    return line.substr(0, 15) == "Option Explicit";
 }
 
 // For a file without any procedure: the description block is the VERSION
@@ -67,11 +76,11 @@ bool HasOptionExplicit(std::string_view line) {
 template <class TextAt>
 long FindLeadingDescriptionEnd(std::size_t count, TextAt textAt, int tabStops, std::string& buf) {
     if (count == 0) return -1;
-    TabsToSpacesInto(textAt(0), tabStops, buf);
+    ExpandTabs(textAt(0), tabStops, buf);
     if (!StartsWithNoCase(TrimLeftView(buf), "VERSION ")) return -1;
     int depth = 0;
     for (std::size_t i = 1; i < count; ++i) {
-        TabsToSpacesInto(textAt(i), tabStops, buf);
+        ExpandTabs(textAt(i), tabStops, buf);
         if (IsDescriptionBegin(buf)) {
             ++depth;
         } else if (IsDescriptionEnd(TrimLeftView(buf)) && depth > 0) {
@@ -81,19 +90,26 @@ long FindLeadingDescriptionEnd(std::size_t count, TextAt textAt, int tabStops, s
     return -1;
 }
 
+// Grows a vector's capacity geometrically, never by exactly what is needed,
+// so that alternating passes do not reallocate (and re-fault) big arrays.
+template <class V>
+void ReserveAtLeast(V& v, std::size_t needed) {
+    if (needed > v.capacity()) v.reserve(std::max(needed, v.capacity() * 2));
+}
+
+void TrimRight(std::string& s) { s.resize(TrimRightView(s).size()); }
+
+bool IsCommentOnly(std::string_view line) {
+    const std::size_t p = line.find_first_not_of(' ');
+    return p != std::string_view::npos && line[p] == '\'';
+}
+
 }  // namespace
 
-// Reads the formatter's own PassInput; the pass may take over its buffers.
-struct TOwnedInput {
-    TStyledLines& Lines;
-    const std::string& operator()(std::size_t i) const { return Lines[i].Text; }
-};
-template <class TextAt>
-constexpr bool kOwnsInput = std::is_same_v<TextAt, TOwnedInput>;
-
-void TVBSrcFormatter::AppendOutput(const std::string& text, TColorObject mark) {
+void TVBSrcFormatter::AppendOutput(std::string_view text, bool changed) {
+    const TColorObject mark = changed ? TColorObject::Changed() : TColorObject::Unchanged();
     if (spare_.empty()) {
-        Output.push_back({text, mark});
+        Output.push_back({std::string(text), mark});
         return;
     }
     std::string buffer = std::move(spare_.back());
@@ -102,14 +118,18 @@ void TVBSrcFormatter::AppendOutput(const std::string& text, TColorObject mark) {
     Output.push_back({std::move(buffer), mark});
 }
 
-namespace {
-// Grows a vector's capacity geometrically, never by exactly what is needed,
-// so that alternating passes do not reallocate (and re-fault) big arrays.
-template <class V>
-void ReserveAtLeast(V& v, std::size_t needed) {
-    if (needed > v.capacity()) v.reserve(std::max(needed, v.capacity() * 2));
+void TVBSrcFormatter::InsertOutput(std::size_t at, std::string text) {
+    at = std::min(at, Output.size());
+    Output.insert(Output.begin() + std::ptrdiff_t(at),
+                  TStyledLine{std::move(text), TColorObject::Changed()});
+    // Every position the pass keeps into Output moves with the lines.
+    TCommentGroup& group = state_.Comments;
+    if (group.Count > 0) {
+        if (group.Start >= at) ++group.Start;
+        if (group.End >= at) ++group.End;
+    }
+    if (state_.HeaderStart != kNone && state_.HeaderStart >= at) ++state_.HeaderStart;
 }
-}  // namespace
 
 void TVBSrcFormatter::RecycleLines(TStyledLines& lines) {
     ReserveAtLeast(spare_, spare_.size() + lines.size());
@@ -120,6 +140,25 @@ void TVBSrcFormatter::RecycleLines(TStyledLines& lines) {
     lines.clear();
 }
 
+void TVBSrcFormatter::ReadPassOptions(int pass) {
+    pass_ = pass;
+    rules_ = kPassRules[pass < 0 ? 0 : pass > 2 ? 2 : pass];
+    opt_.Indent = options_.Bool(Opt::CodeIndentPerform);
+    opt_.SplitVars = options_.Bool(Opt::MultiVarSplit);
+    opt_.SplitConsts = options_.Bool(Opt::MultiConstSplit);
+    opt_.SplitIfs = options_.Bool(Opt::IfThenSplit);
+    opt_.SplitColons = options_.Bool(Opt::MultiStatementSplit);
+    opt_.CorrectAs = options_.Bool(Opt::CorrectAsProblem);
+    opt_.AlignAs = options_.Bool(Opt::AlignMultiDimAs);
+    opt_.AlignQty = options_.Int(Opt::AlignDimAsGroupQty);
+    opt_.ForNextMode = options_.Int(Opt::GrpForNextProcessing);
+    opt_.BlankLineMode = options_.Int(Opt::GrpBlankLines);
+    opt_.SpecialRemove = options_.Bool(Opt::SpecialRemoveComments);
+    opt_.SingleLineMode = options_.Int(Opt::GrpSingleLineComments);
+    opt_.InLineMode = options_.Int(Opt::GrpInLineComments);
+    opt_.Frames = options_.Bool(Opt::SingleLineCommentBlocks);
+}
+
 template <class TextAt>
 bool TVBSrcFormatter::RunPreamble(std::size_t count, TextAt textAt, std::size_t& firstCode) {
     std::string& buf = scratch_;
@@ -127,7 +166,7 @@ bool TVBSrcFormatter::RunPreamble(std::size_t count, TextAt textAt, std::size_t&
     std::size_t procedure = count;
     for (std::size_t i = 0; i < count; ++i) {
         if (run_host_ && run_host_->PumpMessages()) return false;
-        TabsToSpacesInto(textAt(i), VBTabStops, buf);
+        ExpandTabs(textAt(i), VBTabStops, buf);
         if (IsProcedureStart(Classify(TrimView(buf)))) {
             procedure = i;
             break;
@@ -138,16 +177,16 @@ bool TVBSrcFormatter::RunPreamble(std::size_t count, TextAt textAt, std::size_t&
     long descriptionEnd = -1;
     if (procedure < count) {
         for (std::size_t i = procedure + 1; i-- > 0;) {
-            TabsToSpacesInto(textAt(i), VBTabStops, buf);
+            ExpandTabs(textAt(i), VBTabStops, buf);
             if (HasOptionExplicit(buf)) hasOptionExplicit = true;
-            if (IsDescriptionEnd(buf)) {
+            if (IsDescriptionEnd(buf) && TrimRightView(buf).size() == 3) {
                 descriptionEnd = long(i);
                 break;
             }
         }
     } else {
         for (std::size_t i = count; i-- > 0;) {
-            TabsToSpacesInto(textAt(i), VBTabStops, buf);
+            ExpandTabs(textAt(i), VBTabStops, buf);
             if (HasOptionExplicit(buf)) hasOptionExplicit = true;
         }
         // Without a procedure the block cannot be found by walking back from
@@ -159,8 +198,8 @@ bool TVBSrcFormatter::RunPreamble(std::size_t count, TextAt textAt, std::size_t&
     firstCode = 0;
     if (descriptionEnd >= 0) {
         for (std::size_t i = 0; i <= std::size_t(descriptionEnd); ++i) {
-            TabsToSpacesInto(textAt(i), VBTabStops, buf);
-            AppendOutput(buf, TColorObject::Unchanged());
+            ExpandTabs(textAt(i), VBTabStops, buf);
+            AppendOutput(buf, false);
         }
         firstCode = std::size_t(descriptionEnd) + 1;
     }
@@ -168,16 +207,16 @@ bool TVBSrcFormatter::RunPreamble(std::size_t count, TextAt textAt, std::size_t&
     if (!hasOptionExplicit && options_.Bool(Opt::OptionExplicitInsert)) {
         Modified = true;
         while (firstCode < count) {
-            TabsToSpacesInto(textAt(firstCode), VBTabStops, buf);
-            if (buf.substr(0, 9) != "Attribute") break;
-            AppendOutput(buf, TColorObject::Unchanged());
+            ExpandTabs(textAt(firstCode), VBTabStops, buf);
+            if (!IsAttribute(buf)) break;
+            AppendOutput(buf, false);
             ++firstCode;
         }
-        AppendOutput(kOptionExplicitLine, TColorObject::Changed());
+        AppendOutput(kOptionExplicitLine, true);
+        state_.PrevLine = kOptionExplicitLine;
         // Where blank lines are removed, an inserted one would be removed by
         // the next styling, so the result would not be stable.
-        if (options_.Int(Opt::GrpBlankLines) == blNoChange)
-            AppendOutput(std::string(), TColorObject::Changed());
+        if (opt_.BlankLineMode == blNoChange) AppendOutput(std::string(), true);
     }
 
     if (run_host_) {
@@ -190,25 +229,12 @@ bool TVBSrcFormatter::RunPreamble(std::size_t count, TextAt textAt, std::size_t&
 template <class TextAt, class ChangedAt>
 bool TVBSrcFormatter::RunPassOver(std::size_t count, TextAt textAt, ChangedAt changedAt,
                                   int pass) {
-    const TPassRules& rules = kPassRules[pass < 0 ? 0 : pass > 2 ? 2 : pass];
+    ReadPassOptions(pass);
+    state_ = TPassState{};
     // Most lines come out as one line; reserving up front keeps a large file
     // from reallocating (and page-faulting) Output again and again.
     ReserveAtLeast(Output, Output.size() + count + count / 8 + 16);
 
-    ForNextStack.clear();
-    DimGroupCount = 0;
-    DimGroupMaxAs = 0;
-    CurrentIndent = 0;
-    PrevIndent = 0;
-    InContinuation = false;
-    PrevLine.clear();
-    CommentGroupCount = 0;
-    header_pending_ = false;
-    PendingBlankLinesAfter = 0;
-    DimGroupStart = 0;
-    ReadRuleOptions();
-
-    ReserveAtLeast(Output, Output.size() + count + 2);
     std::size_t firstCode = 0;
     if (!RunPreamble(count, textAt, firstCode)) return false;
 
@@ -217,82 +243,282 @@ bool TVBSrcFormatter::RunPassOver(std::size_t count, TextAt textAt, ChangedAt ch
             run_host_->SetPosition(int(i));
             if (run_host_->PumpMessages()) return false;
         }
+        TWorkLine line;
+        if (!spare_.empty()) {
+            line.Original = std::move(spare_.back());
+            spare_.pop_back();
+        }
+        const bool commentText = state_.InCommentText;
         // NextLine of the line before already holds this line, tabs expanded.
         if (i > firstCode)
-            original_.swap(NextLine);
+            line.Original.swap(state_.NextLine);
         else
-            TabsToSpacesInto(textAt(i), VBTabStops, original_);
-        line_ = original_;
+            ExpandTabs(textAt(i), VBTabStops, line.Original, commentText);
         if (i + 1 < count)
-            TabsToSpacesInto(textAt(i + 1), VBTabStops, NextLine);
+            ExpandTabs(textAt(i + 1), VBTabStops, state_.NextLine);
         else
-            NextLine.clear();
-        const bool changedBefore = pass > 0 && changedAt(i);
+            state_.NextLine.clear();
+        line.ChangedBefore = pass > 0 && changedAt(i);
+        line.Text = line.Original;
+
+        // The continuation of a comment ending with " _" is comment text:
+        // no rule may touch it, or Visual Basic would read it as code.
+        if (commentText) {
+            line.CommentText = true;
+            state_.InCommentText = EndsWithContinuationMark(line.Text);
+            Emit(std::move(line));
+            continue;
+        }
 
         // Before-line hooks.
-        if (rules.SpellCheck) SpellCheckLine(line_);
-
-        // Worked out once; the rules below change at most the leading blanks.
-        const TLineFacts facts = AnalyseLine(line_);
-
-        if (rules.HeaderComments && IsProcedureStart(facts.Kind) && !InContinuation)
-            HeaderBeforeLine(JoinContinuedLine(count, textAt, i, line_, VBTabStops, scratch_));
-
-        // Blank lines before and splitting; never inside a continued statement.
-        const bool continues = InContinuation;
-        const bool blankLineRules =
-            rules.BlankLinesAround && rule_options_.BlankLineMode == blUseRules;
-        if (blankLineRules && !continues)
-            InsertBlankLines(BlankLinesBeforeCount(options_, facts.Kind));
-        LineWasSplit = rules.Splitting && SplitLine(line_, facts, continues, blankLineRules);
-
-        if (rules.Indentation && options_.Bool(Opt::CodeIndentPerform) && !facts.Label) {
-            ContinuedSingleLineIf = !InContinuation && facts.Kind == skIf && facts.Continued &&
-                                    IsContinuedSingleLineIf(count, textAt, i, line_, VBTabStops,
-                                                            scratch_);
-            IndentLine(line_, facts);
+        if (rules_.SpellCheck) SpellCheckLine(line.Text);
+        const TLineFacts facts = AnalyseLine(line.Text);
+        const bool continuedBefore = state_.Indent.InContinuation;
+        if (rules_.HeaderComments && IsProcedureStart(facts.Kind) && !continuedBefore) {
+            HeaderBefore(DeclarationStatement(
+                JoinContinuedLine(count, textAt, i, line.Text, VBTabStops, scratch_)));
         }
+        continued_single_line_if_ = !continuedBefore && facts.Kind == skIf && facts.Continued &&
+                                    !facts.SingleLineIf &&
+                                    IsContinuedSingleLineIf(count, textAt, i, line.Text,
+                                                            VBTabStops, scratch_);
+        StyleLine(std::move(line), continuedBefore, state_.NextLine);
+        state_.HeaderStart = kNone;
+    }
+    FlushDeclarationGroup(false);  // a group at the very end is not aligned
+    return true;
+}
 
-        if (rules.DimAsAlignment && rule_options_.AlignAs) TrackDeclarationGroup(line_);
-        // With "Ignore" no Next changes, so the loop stack is not needed.
-        if (rules.ForNextVariable && rule_options_.ForNextMode != fnIgnore)
-            ForNextStep(line_, ForNextStack, rule_options_.ForNextMode);
+void TVBSrcFormatter::StyleLine(TWorkLine line, bool continuedBefore, std::string_view next) {
+    line.ContinuedBefore = continuedBefore;
+    TSplitRules split;
+    if (rules_.Splitting && !continuedBefore) {
+        split.Variables = opt_.SplitVars;
+        split.CorrectAsProblem = opt_.CorrectAs;
+        split.Constants = opt_.SplitConsts;
+        split.SingleLineIfs = opt_.SplitIfs;
+        split.Statements = opt_.SplitColons;
+    }
+    pieces_.clear();
+    if (!split.Any() || !SplitCompletely(line.Text, split, pieces_)) {
+        LayOutLine(std::move(line), next);
+        return;
+    }
+    Modified = true;
+    // Without indentation the pieces keep the indentation of their line.
+    const std::string lead = opt_.Indent ? std::string()
+                                         : std::string(std::size_t(LeadingBlanks(line.Text)), ' ');
+    spare_.push_back(std::move(line.Original));
+    const TPieces pieces = std::move(pieces_);
+    for (std::size_t k = 0; k < pieces.size(); ++k) {
+        TWorkLine piece;
+        piece.Text = lead + pieces[k];
+        piece.Made = true;
+        LayOutLine(std::move(piece), k + 1 < pieces.size() ? std::string_view(pieces[k + 1]) : next);
+    }
+}
 
-        bool append = true;
-        if (rules.CommentPlacement) CommentStep(line_, append, rules.CommentBlocks);
-        if (LineWasSplit) append = false;  // its pieces are in Output already
-        if (rules.BlankLineRemoval && rule_options_.BlankLineMode != blNoChange &&
-            !KeepLine(options_, line_))
-            append = false;
+void TVBSrcFormatter::LayOutLine(TWorkLine line, std::string_view next) {
+    const TLineFacts facts = AnalyseLine(line.Text);
+    const bool continuedBefore = line.ContinuedBefore;
+    if (opt_.Indent && rules_.Indentation) {
+        if (!facts.Label)
+            IndentLine(line.Text, facts, continued_single_line_if_ && !line.Made, state_.Indent,
+                       options_, scratch_);
+        else
+            IndentFollowingStatements(line.Text, facts, state_.Indent, options_);
+    } else {
+        state_.Indent.DeclarationDirective = false;
+    }
+    if (rules_.ForNextVariable && opt_.ForNextMode != fnIgnore)
+        ForNextStep(line.Text, state_.ForNextStack, opt_.ForNextMode);
 
-        const bool changed =
-            changedBefore || TrimRightView(line_) != TrimRightView(original_);
-        // Our own pass input is read only up to line i + 1 from here on, so
-        // line i's buffer can carry the output line.
-        if constexpr (kOwnsInput<TextAt>) spare_.push_back(std::move(textAt.Lines[i].Text));
-        if (append)
-            AppendOutput(line_, changed ? TColorObject::Changed() : TColorObject::Unchanged());
-        if (CommentGroupCount > 0) CommentGroupEnd = Output.size();
+    // Blank lines by the kind of statement; a statement continued with " _"
+    // gets its "after" lines below its last line.
+    if (rules_.BlankLinesAround && opt_.BlankLineMode == blUseRules &&
+        !state_.Indent.DeclarationDirective) {
+        if (!continuedBefore) {
+            line.BlankLinesBefore = BlankLinesBeforeCount(options_, facts.Kind);
+            state_.StatementBlankLinesAfter = BlankLinesAfterCount(options_, facts.Kind);
+        }
+        if (!facts.Continued) {
+            line.BlankLinesAfter = state_.StatementBlankLinesAfter;
+            state_.StatementBlankLinesAfter = 0;
+        }
+    }
 
-        InContinuation = facts.Continued;
+    state_.Indent.InContinuation = facts.Continued;
+    if (!facts.Continued) state_.Indent.InSingleLineIf = false;
+    state_.InCommentText = facts.Scan.CommentContinued;
 
-        if (rules.HeaderComments) HeaderAfterLine(facts.Continued);
-        if (blankLineRules) {
-            // A continued statement's own kind is that of its first line; its
-            // "after" lines wait for its last line.
-            if (!continues)
-                PendingBlankLinesAfter +=
-                    BlankLinesAfterCount(options_, LineWasSplit ? split_last_kind_ : facts.Kind);
-            if (!facts.Continued) {
-                InsertBlankLines(PendingBlankLinesAfter);
-                PendingBlankLinesAfter = 0;
+    // Where a comment moved off the line may go.
+    line.RoomAbove = !continuedBefore && !IsAttribute(line.Text);
+    line.RoomBelow = !facts.Continued && !IsAttribute(next);
+
+    const bool declaration =
+        rules_.DimAsAlignment && opt_.AlignAs && !facts.Continued && !continuedBefore &&
+        DeclarationAsColumn(line.Text) > 0;
+    if (declaration) {
+        state_.Declarations.MaxAs =
+            std::max(state_.Declarations.MaxAs, DeclarationAsColumn(line.Text));
+        state_.Declarations.Lines.push_back(std::move(line));
+    } else {
+        FlushDeclarationGroup(true);
+        FinishLine(std::move(line));
+    }
+
+    if (state_.HeaderPending && !facts.Continued && !IsAttribute(next)) {
+        state_.HeaderPending = false;
+        EmitHeader(state_.HeaderDeclaration, false, next);
+    }
+}
+
+void TVBSrcFormatter::FlushDeclarationGroup(bool align) {
+    TDeclarationGroup& group = state_.Declarations;
+    if (group.Lines.empty()) return;
+    if (align && int(group.Lines.size()) >= opt_.AlignQty) {
+        for (TWorkLine& line : group.Lines)
+            if (AlignDeclaration(line.Text, group.MaxAs) && pass_ > 0) Modified = true;
+    }
+    std::vector<TWorkLine> lines = std::move(group.Lines);
+    group = TDeclarationGroup{};
+    for (TWorkLine& line : lines) FinishLine(std::move(line));
+}
+
+void TVBSrcFormatter::FinishLine(TWorkLine line) {
+    if (rules_.CommentPlacement && line.Text.find('\'') != std::string::npos &&
+        ScanLine(line.Text).Comment != kNone) {
+        if (!SpecialRemove(line.Text, ScanLine(line.Text), options_)) {
+            spare_.push_back(std::move(line.Original));
+            return;  // nothing is left of the line
+        }
+        const TLineScan scan = ScanLine(line.Text);
+        if (scan.Comment != kNone && IsCommentOnly(line.Text)) {
+            PlaceSingleLineComment(line.Text, options_, state_.PrevIndent, state_.Indent.Current,
+                                   scan.CommentContinued);
+        } else if (scan.Comment != kNone) {
+            std::string moved;
+            const TCommentMove move =
+                PlaceInLineComment(line.Text, scan, options_, {line.RoomAbove, line.RoomBelow},
+                                   state_.PrevIndent, moved);
+            if (move != TCommentMove::Stays) {
+                Modified = true;
+                TWorkLine comment;
+                comment.Text = std::move(moved);
+                comment.Made = true;
+                if (move == TCommentMove::Above) {
+                    PlaceSingleLineComment(comment.Text, options_, state_.PrevIndent,
+                                           state_.Indent.Current);
+                    // Above the header written for this procedure, which must
+                    // stay next to it for the guard against a second header.
+                    if (state_.HeaderStart != kNone) {
+                        const std::size_t at = state_.HeaderStart;
+                        InsertOutput(at, std::move(comment.Text));
+                        state_.HeaderStart = kNone;
+                    } else {
+                        Emit(std::move(comment));
+                    }
+                    Emit(std::move(line));
+                } else {
+                    // The line's own "after" lines go between it and its
+                    // comment, as they will when the comment is a line of its own.
+                    const int after = line.BlankLinesAfter;
+                    line.BlankLinesAfter = 0;
+                    const int indent = LeadingBlanks(line.Text);
+                    Emit(std::move(line));
+                    state_.BlankLinesAfter += after;
+                    PlaceSingleLineComment(comment.Text, options_, indent, state_.Indent.Current);
+                    Emit(std::move(comment));
+                }
+                return;
             }
         }
-
-        PrevIndent = LeadingBlanks(line_);
-        PrevLine.swap(line_);  // line_ is rebuilt from the next input line
     }
-    return true;
+    // Removal of blank lines, also of lines the comment rules emptied; never
+    // inside a statement continued with " _".
+    if (rules_.BlankLineRemoval && opt_.BlankLineMode != blNoChange && !line.ContinuedBefore &&
+        TrimView(line.Text).empty()) {
+        spare_.push_back(std::move(line.Original));
+        return;
+    }
+    Emit(std::move(line));
+}
+
+void TVBSrcFormatter::EmitBlankLines(int count) {
+    for (; count > 0; --count) AppendOutput(std::string_view(), true);
+}
+
+void TVBSrcFormatter::Emit(TWorkLine line) {
+    const bool changed = line.Made || line.ChangedBefore ||
+                         TrimRightView(line.Text) != TrimRightView(line.Original);
+    // A line a rule changed carries no trailing blanks; those of an open
+    // string literal are its text.
+    if (changed && !line.CommentText && !line.Text.empty() && IsBlankChar(line.Text.back()) &&
+        !ScanLine(line.Text).OpenLiteral)
+        TrimRight(line.Text);
+
+    if (!line.CommentText) {
+        EmitBlankLines(state_.BlankLinesAfter + line.BlankLinesBefore);
+        state_.BlankLinesAfter = 0;
+        if (rules_.CommentBlocks && opt_.Frames) {
+            TCommentGroup& group = state_.Comments;
+            const bool commentOnly = IsCommentOnly(line.Text) && !ScanLine(line.Text).CommentContinued;
+            if (commentOnly) {
+                AddToCommentGroup(group, Output.size());
+            } else if (group.Count > 0) {
+                std::string frame = CommentGroupFrame(group, Output, options_, state_.Indent.Current);
+                if (!frame.empty()) {
+                    const std::size_t start = group.Start, end = group.End;
+                    InsertOutput(end, frame);
+                    InsertOutput(start, std::move(frame));
+                }
+                group = TCommentGroup{};
+            }
+        }
+    }
+    if (!line.CommentText && !TrimView(line.Text).empty()) {
+        state_.PrevIndent = LeadingBlanks(line.Text);
+        state_.PrevLine = line.Text;
+    }
+    Output.push_back({std::move(line.Text),
+                      changed ? TColorObject::Changed() : TColorObject::Unchanged()});
+    if (line.Original.capacity() > std::string().capacity())
+        spare_.push_back(std::move(line.Original));
+    state_.BlankLinesAfter += line.BlankLinesAfter;
+}
+
+void TVBSrcFormatter::HeaderBefore(const std::string& declaration) {
+    const std::size_t before = Output.size();
+    EmitHeader(declaration, true, state_.PrevLine);
+    // The header's first line follows the empty lines owed before it.
+    state_.HeaderStart = kNone;
+    for (std::size_t k = before; k < Output.size(); ++k)
+        if (!Output[k].Text.empty()) {
+            state_.HeaderStart = k;
+            break;
+        }
+    state_.HeaderDeclaration = declaration;
+    state_.HeaderPending = true;
+}
+
+void TVBSrcFormatter::EmitHeader(const std::string& declaration, bool before,
+                                 std::string_view neighbour) {
+    const std::vector<std::string> lines =
+        HeaderLines(declaration, before, neighbour, FileKind, options_, HeaderDate);
+    for (const std::string& text : lines) {
+        TWorkLine line;
+        line.Text = text;
+        line.Made = true;
+        const TLineScan scan = ScanLine(line.Text);
+        // A header line the comment rules would take away is not written.
+        if (!SpecialRemove(line.Text, scan, options_)) continue;
+        if (IsCommentOnly(line.Text)) {
+            if (opt_.Indent) line.Text.insert(0, std::size_t(std::max(state_.Indent.Current, 0)), ' ');
+            PlaceSingleLineComment(line.Text, options_, state_.PrevIndent, state_.Indent.Current);
+            if (TrimView(line.Text).empty()) continue;
+        }
+        Emit(std::move(line));
+    }
 }
 
 bool TVBSrcFormatter::RunPass(const std::vector<std::string>& lines, int pass) {
@@ -302,11 +528,6 @@ bool TVBSrcFormatter::RunPass(const std::vector<std::string>& lines, int pass) {
 }
 
 bool TVBSrcFormatter::RunPass(const TStyledLines& lines, int pass) {
-    if (&lines == &PassInput) {
-        return RunPassOver(
-            lines.size(), TOwnedInput{PassInput},
-            [&](std::size_t i) { return PassInput[i].Mark.IsChanged(); }, pass);
-    }
     return RunPassOver(
         lines.size(), [&](std::size_t i) -> const std::string& { return lines[i].Text; },
         [&](std::size_t i) { return lines[i].Mark.IsChanged(); }, pass);
@@ -317,18 +538,18 @@ bool TVBSrcFormatter::StyleLines(const std::vector<std::string>& lines) {
         if (run_host_) run_host_->SetLabel(FileName + " (Pass " + std::to_string(pass) + ")");
     };
     RecycleLines(Output);
-    RecycleLines(PassInput);
+    RecycleLines(pass_input_);
     Modified = false;
     label(1);
     if (!RunPass(lines, 0)) return false;
     for (int pass = 1; pass <= 2; ++pass) {
         if (pass == 2 && !Modified) break;
         Modified = false;
-        RecycleLines(PassInput);
-        std::swap(PassInput, Output);
+        RecycleLines(pass_input_);
+        std::swap(pass_input_, Output);
         label(pass + 1);
-        bool completed = RunPass(PassInput, pass);
-        RecycleLines(PassInput);
+        const bool completed = RunPass(pass_input_, pass);
+        RecycleLines(pass_input_);
         if (!completed) return false;
     }
     return true;

@@ -1,17 +1,25 @@
 // TVBSrcFormatter: styles one Visual Basic source file in up to three passes,
 // keeping the form description block, making sure of `Option Explicit`, and
 // sending every other line through the rules in a fixed order.
+//
+// The first pass decides the structure of the styled file: splits, moved
+// comments, header comments, comment frames and blank lines. The later passes
+// only lay the lines out again (indentation, comment columns, As alignment),
+// so that styling a styled file changes nothing.
 #pragma once
 
 #include <cstdint>
-#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "formatter/classifier.h"
 #include "formatter/color_object.h"
-#include "formatter/safety_net.h"
+#include "formatter/comment_groups.h"
+#include "formatter/declarations.h"
+#include "formatter/indentation.h"
 #include "formatter/statement_kind.h"
+#include "formatter/styled_line.h"
 #include "project/file_kind.h"
 
 namespace plumora {
@@ -20,13 +28,6 @@ class IRunHost;
 class ISpellingHost;
 class TOptionSet;
 class TSourceMgt;
-
-// One styled line with its mark.
-struct TStyledLine {
-    std::string Text;
-    TColorObject Mark;
-};
-using TStyledLines = std::vector<TStyledLine>;
 
 // Which rules run in which pass (index 0, 1, 2 = Pass 1, 2, 3).
 struct TPassRules {
@@ -57,103 +58,28 @@ public:
     // formatter.
     TVBSrcFormatter(TOptionSet&&, IRunHost* = nullptr, ISpellingHost* = nullptr) = delete;
 
-    // Per-pass state, in the order the formatter has always kept it.
-    std::vector<std::string> ForNextStack;
-    std::int32_t DimGroupCount = 0;
-    std::int32_t DimGroupMaxAs = 0;
-    std::int32_t CurrentIndent = 0;
-    std::int32_t PrevIndent = 0;
+    // The styled lines of the current file.
     TStyledLines Output;
-    TStyledLines PassInput;
-    std::string PrevLine;
-    std::string NextLine;
+    // The file being styled: its name (captions, the log) and its kind (the
+    // header comment rules tell forms from modules).
     std::string FileName;
-    std::string OutputDir;
     std::uint8_t FileKind = fkModule;
-    bool SpellCancelled = false;
-    bool SpellChanged = false;
-    bool Modified = false;
-    bool InContinuation = false;
+    // Output directory of the run, for the log file.
+    std::string OutputDir;
     TSourceMgt* Project = nullptr;  // not owned
-
     // Tab width of the Visual Basic editor: each tab becomes this many blanks.
     int VBTabStops = 4;
-
-    // Set by the pass before IndentLine: the line is an `If` continued with
-    // "_" whose last physical line has a statement after `Then`, so it opens
-    // no block although its first line alone looks like a block If.
-    bool ContinuedSingleLineIf = false;
-
-    // Set when a split rule emitted the pieces of the current line.
-    bool LineWasSplit = false;
-
-    // ---- Blank lines, splitting, alignment, For/Next and the safety net
-    // (blank_lines, splitting, declarations, for_next, safety_net) ----
-    // "After" empty lines that a block statement continued with " _" owes
-    // until the last line of the statement.
-    int PendingBlankLinesAfter = 0;
-    // Output index of the first line of the current declaration group.
-    std::size_t DimGroupStart = 0;
-
-private:
-    // The pass's steps for these rules, called from the main loop.
-    void InsertBlankLines(int count);
-    bool SplitLine(const std::string& line, const TLineFacts& facts, bool inContinuation,
-                   bool blankLines);
-    void TrackDeclarationGroup(const std::string& line);
-    std::vector<std::string> split_pieces_;
-    TStatementKind split_last_kind_ = skOther;  // kind of the last piece
-    // The options these rules ask for every line, read once per pass (the
-    // options cannot change while a pass runs).
-    struct {
-        bool SplitVars, SplitConsts, SplitIfs, SplitColons, AlignAs;
-        int ForNextMode, BlankLineMode;
-    } rule_options_{};
-    void ReadRuleOptions();
-
-public:
-    // ---- end of blank lines, splitting, alignment, For/Next ----
-
-    // ---- Comment handling and header comments (comment_rules.cpp,
-    // header_comments.cpp) ----
-    int CommentGroupCount = 0;          // consecutive comment-only lines
-    std::size_t CommentGroupStart = 0;  // Output index of the group's first line
-    std::size_t CommentGroupEnd = 0;    // Output index just after its last line
     // The date that %D of a header template gives; empty: today, MM/DD/YYYY.
     std::string HeaderDate;
 
-    void SpecialRemove(std::string& line, bool& append);
-    void PlaceSingleLineComment(std::string& line);
-    void PlaceInLineComment(std::string& line);
-    void CloseCommentGroup(int groupSize);
-    void InsertHeader(const std::string& line, bool before);
-    // Step of the pass for every line: removal, placement, group counting,
-    // and (when `commentBlocks`) the framing of a group that ends here.
-    void CommentStep(std::string& line, bool& append, bool commentBlocks);
-    // Header hooks: before a procedure start (its whole declaration joined),
-    // and after each line, where a pending "after" header finds its place.
-    void HeaderBeforeLine(std::string declaration);
-    void HeaderAfterLine(bool continued);
-
-private:
-    bool WantsHeader(TStatementKind kind, bool before) const;
-    bool IsHeaderGroup() const;
-    std::string_view GroupLastLine() const;
-    std::string pending_header_;
-    bool header_pending_ = false;
-    int comment_moved_ = 0;          // fallback (1 or 2) that moved this line's comment
-    bool group_ends_moved_ = false;  // the group's last line is a comment moved up
-    std::size_t moved_at_ = 0;       // Output index of the comment moved up
-    bool header_inserted_ = false;   // a header went in before the current line
-    std::size_t header_start_ = 0;   // ... from this Output index on
-
-public:
-    // ---- end of comment handling ----
+    bool SpellCancelled = false;  // the user cancelled spell checking (for the whole run)
+    bool SpellChanged = false;    // the last spelling check replaced a word
+    // A rule changed the line structure or the text beyond layout; after
+    // pass 2 it decides whether pass 3 runs.
+    bool Modified = false;
 
     // One pass over `lines`; `pass` is 0, 1 or 2. Appends to Output. Returns
-    // false when the run was cancelled (Output is then partial). A pass over
-    // the formatter's own PassInput takes over the buffers of the lines it has
-    // read, so PassInput is spent afterwards (the run frees it anyway).
+    // false when the run was cancelled (Output is then partial).
     bool RunPass(const std::vector<std::string>& lines, int pass);
     bool RunPass(const TStyledLines& lines, int pass);
 
@@ -163,44 +89,115 @@ public:
     // the safety net and the change test.
     bool StyleLines(const std::vector<std::string>& lines);
 
-    const TOptionSet& Options() const { return options_; }
-
-    // Re-computes the leading blanks of one line from the block structure.
-    void IndentLine(std::string& line);
-    // The same with the line's facts already worked out (the pass has them).
-    void IndentLine(std::string& line, const TLineFacts& facts);
-    void UpdateIndent(TStatementKind kind);
-
     // Writes VBPLUMO3.LOG into OutputDir: the over-long lines (224 characters
     // or more) of every selected file of `project`. On failure shows "Error
     // while creating log file." through the run host and returns false.
     bool WriteLog(const TSourceMgt& project);
 
+    const TOptionSet& Options() const { return options_; }
+
 private:
+    // The options every line asks for, read once per pass (they cannot
+    // change while a pass runs).
+    struct TPassOptions {
+        bool Indent = false;
+        bool SplitVars = false, SplitConsts = false, SplitIfs = false, SplitColons = false;
+        bool CorrectAs = false;
+        bool AlignAs = false;
+        int AlignQty = 2;
+        int ForNextMode = 0;
+        int BlankLineMode = 0;
+        bool SpecialRemove = false;
+        int SingleLineMode = 0;
+        int InLineMode = 0;
+        bool Frames = false;
+    };
+
+    // Everything a pass keeps from line to line, grouped by rule family and
+    // reset by one assignment at the start of every pass.
+    struct TPassState {
+        TIndentState Indent;
+        TCommentGroup Comments;
+        TDeclarationGroup Declarations;
+        std::vector<std::string> ForNextStack;
+        // Header comments: the declaration of the procedure whose "after"
+        // header waits for the end of its declaration and Attribute lines.
+        bool HeaderPending = false;
+        std::string HeaderDeclaration;
+        // Output index of the header just written above the procedure line
+        // being worked on; a comment moved off that line goes above it.
+        std::size_t HeaderStart = std::string::npos;
+        // Empty lines owed after the last statement, emitted before the next line.
+        int BlankLinesAfter = 0;
+        // The "after" lines of a statement continued with " _", owed once its
+        // last line is written.
+        int StatementBlankLinesAfter = 0;
+        // The line before is a comment ending with " _": this one is comment text.
+        bool InCommentText = false;
+        // The last line written that is not empty, and its leading blanks.
+        std::string PrevLine;
+        int PrevIndent = 0;
+        // The input line after the one being worked on, tabs expanded.
+        std::string NextLine;
+    };
+
     template <class TextAt, class ChangedAt>
     bool RunPassOver(std::size_t count, TextAt textAt, ChangedAt changedAt, int pass);
     template <class TextAt>
     bool RunPreamble(std::size_t count, TextAt textAt, std::size_t& firstCode);
+    void ReadPassOptions(int pass);
 
-    // Appends to Output, reusing the buffer of a line that is no longer
-    // needed, so a pass over a large file does not allocate per line.
-    void AppendOutput(const std::string& text, TColorObject mark);
-    void RecycleLines(TStyledLines& lines);
+    // The rules of one line after the before-line hooks: splitting, then
+    // each piece through LayOutLine.
+    void StyleLine(TWorkLine line, bool continuedBefore, std::string_view next);
+    // Indentation, For/Next, alignment, comment rules and writing; `next` is
+    // the text that follows the line (the next piece or input line).
+    void LayOutLine(TWorkLine line, std::string_view next);
+    // Comment removal and placement of a line whose layout is final, then
+    // Emit for it and for a comment moved off it.
+    void FinishLine(TWorkLine line);
+    // Writes one line: the owed empty lines, the comment group bookkeeping,
+    // then the line with its mark.
+    void Emit(TWorkLine line);
+    void EmitBlankLines(int count);
+    // Inserts into Output at `at`, moving every stored Output position at or
+    // after it.
+    void InsertOutput(std::size_t at, std::string text);
+    void AppendOutput(std::string_view text, bool changed);
+    void FlushDeclarationGroup(bool align);
 
+    // Header comments: those before a procedure are written at once, those
+    // after it once its declaration and Attribute lines are written.
+    void HeaderBefore(const std::string& declaration);
+    void EmitHeader(const std::string& declaration, bool before, std::string_view neighbour);
+
+    // Spell checking of pass 1.
     void SpellCheckLine(std::string& line);
     void CheckLiteralSpelling(std::string& line);
     void CheckCommentSpelling(std::string& line);
     void CheckSpelling(const std::string& context, std::string& text);
 
+    void RecycleLines(TStyledLines& lines);
+
     const TOptionSet& options_;
     IRunHost* run_host_;
     ISpellingHost* spelling_;
+
+    int pass_ = 0;
+    TPassRules rules_{};
+    TPassOptions opt_{};
+    TPassState state_;
+    // The input line is an If continued with " _" whose whole statement is a
+    // single-line If (worked out by looking ahead).
+    bool continued_single_line_if_ = false;
+    TStyledLines pass_input_;  // the previous pass's Output, input of passes 2 and 3
 
     // Buffers reused from line to line so a pass does not allocate per line.
     std::string original_;
     std::string line_;
     std::string scratch_;
     std::vector<std::string> spare_;
+    std::vector<std::string> pieces_;
 };
 
 }  // namespace plumora

@@ -5,7 +5,9 @@
 
 #include <ctime>
 
-#include "formatter/formatter.h"
+#include "formatter/comment_groups.h"
+#include "formatter/statement_kind.h"
+#include "project/file_kind.h"
 #include "settings/option_set.h"
 
 namespace plumora {
@@ -14,35 +16,34 @@ namespace {
 
 std::string Trimmed(std::string_view text) { return std::string(TrimView(text)); }
 
-// Length of the first prefix that the upper-cased line begins with; 0 when none.
-std::size_t MatchedPrefix(std::string_view trimmed,
-                          std::initializer_list<std::string_view> prefixes) {
-    std::string upper;
-    UpperInto(trimmed.substr(0, 20), upper);
-    for (std::string_view prefix : prefixes)
-        if (std::string_view(upper).substr(0, prefix.size()) == prefix) return prefix.size();
-    return 0;
-}
-
-// The name runs from the prefix's closing blank up to the first "(" or
-// apostrophe.
-std::string NameAfter(std::string_view trimmed, std::size_t prefixLength) {
-    if (prefixLength == 0) return "Unknown";
-    std::string_view rest = trimmed.substr(prefixLength - 1);
-    return Trimmed(rest.substr(0, rest.find_first_of("('")));
+bool TakeWord(std::string_view& t, std::string_view upperWord) {
+    if (t.size() <= upperWord.size() || !StartsWithNoCase(t, upperWord) ||
+        t[upperWord.size()] != ' ')
+        return false;
+    t = TrimLeftView(t.substr(upperWord.size()));
+    return true;
 }
 
 }  // namespace
 
-std::string SubName(std::string_view line) {
+std::string ProcedureName(std::string_view line) {
     std::string_view t = TrimView(line);
-    return NameAfter(t, MatchedPrefix(t, {"PUBLIC SUB ", "PRIVATE SUB ", "SUB "}));
+    (void)(TakeWord(t, "PUBLIC") || TakeWord(t, "PRIVATE") || TakeWord(t, "FRIEND"));
+    (void)TakeWord(t, "STATIC");
+    if (TakeWord(t, "PROPERTY")) {
+        if (!(TakeWord(t, "GET") || TakeWord(t, "LET") || TakeWord(t, "SET"))) return "Unknown";
+    } else if (!(TakeWord(t, "SUB") || TakeWord(t, "FUNCTION"))) {
+        return "Unknown";
+    }
+    std::size_t end = 0;
+    while (end < t.size() && t[end] != '(' && t[end] != '\'' && t[end] != ' ') ++end;
+    if (end == 0) return "Unknown";
+    return std::string(t.substr(0, end));
 }
 
-std::string FunctionName(std::string_view line) {
-    std::string_view t = TrimView(line);
-    return NameAfter(t, MatchedPrefix(t, {"PUBLIC FUNCTION ", "PRIVATE FUNCTION ", "FUNCTION "}));
-}
+std::string SubName(std::string_view line) { return ProcedureName(line); }
+
+std::string FunctionName(std::string_view line) { return ProcedureName(line); }
 
 std::string SubParameters(std::string_view line) {
     std::string_view t = TrimView(line);
@@ -68,10 +69,22 @@ std::string FunctionParameters(std::string_view line) {
 }
 
 std::string FunctionReturnClause(std::string_view line) {
-    std::string_view code = CodePart(TrimView(line));
-    std::size_t close = code.rfind(')');
-    if (close == std::string_view::npos) return {};
-    return Trimmed(code.substr(close + 1));
+    const std::string_view code = CodePart(TrimView(line));
+    const std::size_t open = code.find('(');
+    if (open == std::string_view::npos) {
+        // No parameter list: what follows the name ("Function Now As Date").
+        const std::string name = ProcedureName(code);
+        const std::size_t at = name == "Unknown" ? std::string_view::npos : code.find(name);
+        return at == std::string_view::npos ? std::string() : Trimmed(code.substr(at + name.size()));
+    }
+    // After the parenthesis that closes the parameter list, so that
+    // `As String()` keeps its own parentheses.
+    int depth = 0;
+    for (std::size_t i = open; i < code.size(); ++i) {
+        if (code[i] == '(') ++depth;
+        if (code[i] == ')' && --depth == 0) return Trimmed(code.substr(i + 1));
+    }
+    return {};
 }
 
 std::string ExpandPlaceholders(std::string_view templateLine, const THeaderValues& values) {
@@ -115,66 +128,56 @@ std::string TodayShortDate() {
     return text;
 }
 
-bool TVBSrcFormatter::WantsHeader(TStatementKind kind, bool before) const {
+bool WantsHeader(TStatementKind kind, bool before, std::uint8_t fileKind,
+                 const TOptionSet& options) {
     const bool sub = IsSubStart(kind);
     if (!sub && !IsFunctionStart(kind)) return false;
-    if (!options_.Bool(sub ? Opt::SubLevelCommentsPerform : Opt::FunctionLevelCommentsPerform))
+    if (!options.Bool(sub ? Opt::SubLevelCommentsPerform : Opt::FunctionLevelCommentsPerform))
         return false;
-    Opt side = sub ? (before ? Opt::SubLevelCommentsBeforeProcedure
-                             : Opt::SubLevelCommentsAfterProcedure)
-                   : (before ? Opt::FunctionLevelCommentsBeforeProcedure
-                             : Opt::FunctionLevelCommentsAfterProcedure);
-    if (!options_.Bool(side)) return false;
-    switch (options_.Int(sub ? Opt::GrpSubLevelComments : Opt::GrpFunctionLevelComments)) {
-        case 0: return FileKind == fkForm;
-        case 1: return FileKind == fkModule;
-        case 2: return true;
+    const Opt side = sub ? (before ? Opt::SubLevelCommentsBeforeProcedure
+                                   : Opt::SubLevelCommentsAfterProcedure)
+                         : (before ? Opt::FunctionLevelCommentsBeforeProcedure
+                                   : Opt::FunctionLevelCommentsAfterProcedure);
+    if (!options.Bool(side)) return false;
+    switch (options.Int(sub ? Opt::GrpSubLevelComments : Opt::GrpFunctionLevelComments)) {
+        case hsForms: return fileKind == fkForm;
+        case hsModules: return fileKind == fkModule;
+        case hsBoth: return true;
         default: return false;
     }
 }
 
-void TVBSrcFormatter::InsertHeader(const std::string& line, bool before) {
-    const TStatementKind kind = Classify(line);
-    if (!WantsHeader(kind, before)) return;
+std::vector<std::string> HeaderLines(std::string_view declaration, bool before,
+                                     std::string_view neighbour, std::uint8_t fileKind,
+                                     const TOptionSet& options, std::string_view date) {
+    const TStatementKind kind = Classify(declaration);
+    if (!WantsHeader(kind, before, fileKind, options)) return {};
     const bool sub = IsSubStart(kind);
     const std::vector<std::string>& lines =
-        sub ? options_.SubHeaderTemplate : options_.FunctionHeaderTemplate;
-    if (lines.empty()) return;
+        sub ? options.SubHeaderTemplate : options.FunctionHeaderTemplate;
+    if (lines.empty()) return {};
+    // A header already in place is recognised by the template line next to
+    // the procedure, whatever its placeholders became and however comment
+    // placement moved it.
+    if (MatchesTemplateLine(neighbour, before ? lines.back() : lines.front())) return {};
 
     THeaderValues values;
-    values.Name = sub ? SubName(line) : FunctionName(line);
-    values.Parameters = sub ? SubParameters(line) : FunctionParameters(line);
-    if (!sub) values.Returns = FunctionReturnClause(line);
-    values.Author = options_.Text(Opt::UserName);
-    values.Date = HeaderDate.empty() ? TodayShortDate() : HeaderDate;
-
-    // A header already in place is recognised by the template line next to
-    // the procedure, as written or as this procedure's header would read.
-    // Its indentation does not count: comment placement moves header lines,
-    // and a styled file styled again must not get a second header.
-    std::string_view neighbour = TrimLeftView(before ? PrevLine : NextLine);
-    const std::string& guard = before ? lines.back() : lines.front();
-    if (neighbour == TrimLeftView(guard) ||
-        neighbour == TrimLeftView(ExpandPlaceholders(guard, values)))
-        return;
-    for (const std::string& templateLine : lines)
-        AppendOutput(ExpandPlaceholders(templateLine, values), TColorObject::Changed());
+    values.Name = ProcedureName(declaration);
+    values.Parameters = sub ? SubParameters(declaration) : FunctionParameters(declaration);
+    if (!sub) values.Returns = FunctionReturnClause(declaration);
+    values.Author = options.Text(Opt::UserName);
+    values.Date = date.empty() ? TodayShortDate() : std::string(date);
+    std::vector<std::string> out;
+    out.reserve(lines.size());
+    for (const std::string& templateLine : lines) out.push_back(ExpandPlaceholders(templateLine, values));
+    return out;
 }
 
-void TVBSrcFormatter::HeaderBeforeLine(std::string declaration) {
-    header_start_ = Output.size();
-    InsertHeader(declaration, true);
-    header_inserted_ = Output.size() > header_start_;
-    pending_header_ = std::move(declaration);
-    header_pending_ = true;
-}
-
-// The header "after" a procedure goes below the whole declaration and below
-// the Attribute lines Visual Basic keeps directly under it.
-void TVBSrcFormatter::HeaderAfterLine(bool continued) {
-    if (!header_pending_ || continued || IsAttributeLine(NextLine)) return;
-    header_pending_ = false;
-    InsertHeader(pending_header_, false);
+std::string DeclarationStatement(std::string joinedLine) {
+    const TLineScan scan = ScanLine(joinedLine);
+    joinedLine.resize(scan.Colon != kNone ? scan.Colon : scan.CodeEnd);
+    joinedLine.resize(TrimRightView(joinedLine).size());
+    return joinedLine;
 }
 
 }  // namespace plumora

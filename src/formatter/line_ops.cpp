@@ -3,6 +3,8 @@
 
 #include <algorithm>
 
+#include "formatter/code_scan.h"
+
 namespace plumora {
 
 std::string LeftPart(std::string_view text, int n) {
@@ -110,85 +112,33 @@ std::size_t SplitLineNumber(std::string_view line, std::string_view& number,
     return number.size();
 }
 
-namespace {
-
-struct CommentScan {
-    int Apostrophe = 0;  // 1-based position of the comment's apostrophe
-    int Rem = 0;         // 1-based position of a Rem statement's keyword
-};
-
-bool IsRemAt(std::string_view line, std::size_t i) {
-    if (i + 3 > line.size()) return false;
-    if (UpperAscii(line[i]) != 'R' || UpperAscii(line[i + 1]) != 'E' ||
-        UpperAscii(line[i + 2]) != 'M')
-        return false;
-    return i + 3 == line.size() || IsTrimmed(line[i + 3]);
+int CommentStart(std::string_view line) {
+    const TLineScan scan = ScanLine(line);
+    return scan.Comment == kNone ? 0 : int(scan.Comment) + 1;
 }
 
-// One walk finds whichever comes first outside literals: an apostrophe, or a
-// Rem keyword where a statement starts (line start, after a line number, after
-// a ":" separator).
-CommentScan ScanComment(std::string_view line) {
-    CommentScan scan;
-    std::string_view number, statement;
-    SplitLineNumber(line, number, statement);
-    std::size_t i = line.size() - statement.size();
-    bool inLiteral = false;
-    bool atStatement = true;
-    for (; i < line.size(); ++i) {
-        char c = line[i];
-        if (!inLiteral) {
-            if (c == '\'') {
-                scan.Apostrophe = int(i) + 1;
-                return scan;
-            }
-            if (atStatement && IsRemAt(line, i)) {
-                scan.Rem = int(i) + 1;
-                return scan;
-            }
-            if (c == ':')
-                atStatement = true;
-            else if (!IsTrimmed(c))
-                atStatement = false;
-        }
-        if (c == '"') inLiteral = !inLiteral;
-    }
-    return scan;
+int RemStart(std::string_view line) {
+    const TLineScan scan = ScanLine(line);
+    return scan.Rem == kNone ? 0 : int(scan.Rem) + 1;
 }
 
-}  // namespace
-
-int CommentStart(std::string_view line) { return ScanComment(line).Apostrophe; }
-
-// The same walk as ScanComment, copying what it passes over.
 void CleanCodeInto(std::string_view line, std::string& out) {
+    CleanCodeInto(line, ScanLine(line), out);
+}
+
+void CleanCodeInto(std::string_view line, const TLineScan& scan, std::string& out) {
+    const std::string_view code = TrimLeftView(line.substr(0, scan.CodeEnd));
     out.clear();
-    std::string_view number, statement;
-    SplitLineNumber(line, number, statement);
-    std::size_t i = line.size() - TrimLeftView(line).size();
-    const std::size_t statementStart = line.size() - statement.size();
-    for (; i < statementStart; ++i) out.push_back(line[i]);
-    bool inLiteral = false;
-    bool atStatement = true;
-    for (; i < line.size(); ++i) {
-        const char c = line[i];
-        if (c == '"') {
-            inLiteral = !inLiteral;
+    for (std::size_t i = 0; i < code.size();) {
+        if (std::size_t n = LiteralLengthAt(code, i)) {
+            i += n;
             continue;
         }
-        if (inLiteral) continue;
-        if (c == '\'') break;
-        if (atStatement && IsRemAt(line, i)) break;
-        if (c == ':')
-            atStatement = true;
-        else if (!IsTrimmed(c))
-            atStatement = false;
-        out.push_back(UpperAscii(c));
+        out.push_back(UpperChar(code[i]));
+        ++i;
     }
     out.resize(TrimRightView(out).size());
 }
-
-int RemStart(std::string_view line) { return ScanComment(line).Rem; }
 
 void StripComment(std::string& line) {
     int p = CommentStart(line);
@@ -207,16 +157,9 @@ bool IsCommentLine(std::string_view line) {
     return p != std::string_view::npos && line[p] == '\'';
 }
 
-std::string_view CodePart(std::string_view line) {
-    CommentScan scan = ScanComment(line);
-    int p = scan.Apostrophe ? scan.Apostrophe : scan.Rem;
-    if (p > 0) line = line.substr(0, std::size_t(p - 1));
-    return TrimRightView(line);
-}
+std::string_view CodePart(std::string_view line) { return line.substr(0, ScanLine(line).CodeEnd); }
 
-bool HasStringLiteral(std::string_view line) {
-    return CodePart(line).find('"') != std::string_view::npos;
-}
+bool HasStringLiteral(std::string_view line) { return ScanLine(line).Quote; }
 
 void StripLiterals(std::string& line) {
     bool inLiteral = false;

@@ -7,6 +7,10 @@
 #include <string_view>
 
 namespace plumora {
+struct TLineScan;
+}
+
+namespace plumora {
 
 // ---- Text operations -------------------------------------------------------
 
@@ -68,6 +72,7 @@ std::string_view CodePart(std::string_view line);
 // The code part upper-cased (ASCII), without literals, trimmed at both ends,
 // written into `out`: what the label, continuation and If tests look at.
 void CleanCodeInto(std::string_view line, std::string& out);
+void CleanCodeInto(std::string_view line, const TLineScan& scan, std::string& out);
 // True when the code part holds a double quote.
 bool HasStringLiteral(std::string_view line);
 // Removes every double quote and every character inside a literal.

@@ -38,6 +38,10 @@ struct TNormalForm {
     bool SpelledLiterals = false;  // spelling corrections may change string literals
 };
 
+constexpr const char* kRem = "REM";
+constexpr const char* kScopeOpen = "{IF";
+constexpr const char* kScopeClose = "IF}";
+
 constexpr char Upper(char c) { return (c >= 'a' && c <= 'z') ? char(c - 32) : c; }
 
 bool SameNoCase(std::string_view a, std::string_view b) {
@@ -89,7 +93,15 @@ private:
         if (next_ >= count_) return false;
         while (next_ < count_) {
             const int line = int(next_);
-            if (!Tokenize(line_at_(next_++), line)) break;
+            const std::string_view text = line_at_(next_++);
+            // The continuation of a comment that ends with " _" is comment
+            // text, whatever it looks like.
+            if (in_comment_text_) {
+                in_comment_text_ = EndsWithContinuationMark(text);
+                if (raw_.empty()) continue;
+                break;
+            }
+            if (!Tokenize(text, line)) break;
         }
         if (!raw_.empty()) {
             TToken sep;
@@ -102,8 +114,11 @@ private:
     }
 
     bool AtStatementStart() const {
-        return raw_.empty() || raw_.back().Kind == tkSep ||
-               (raw_.size() == 1 && AllDigits(Text(raw_[0])));
+        if (raw_.empty() || raw_.back().Kind == tkSep) return true;
+        if (raw_.size() == 1 && AllDigits(Text(raw_[0]))) return true;
+        const TToken& last = raw_.back();
+        return last.Kind == tkWord &&
+               (SameNoCase(Text(last), "THEN") || SameNoCase(Text(last), "ELSE"));
     }
 
     void Push(const char* text, std::size_t len, int line, std::uint8_t kind) {
@@ -125,6 +140,7 @@ private:
             if (IsTrimmed(c)) {
                 ++i;
             } else if (c == '\'') {
+                in_comment_text_ = EndsWithContinuationMark(s.substr(i));
                 return false;
             } else if (c == '"') {
                 std::size_t j = i + 1;
@@ -154,7 +170,13 @@ private:
                 std::size_t j = i + 1;
                 while (j < s.size() && (IsWordChar(s[j]) || (s[j] == '#' && IsIdentChar(s[j - 1]))))
                     ++j;
-                if (SameNoCase(s.substr(i, j - i), "REM") && AtStatementStart()) return false;
+                if (SameNoCase(s.substr(i, j - i), "REM") && AtStatementStart()) {
+                    // A Rem comment is a statement of its own (the one after
+                    // the Then of `If a Then Rem x`); its text is a comment.
+                    Push(kRem, 3, line, tkWord);
+                    in_comment_text_ = EndsWithContinuationMark(s.substr(i));
+                    return false;
+                }
                 Push(base + i, j - i, line, tkWord);
                 i = j;
             } else {
@@ -201,12 +223,16 @@ private:
             }
             std::size_t k = s;
             if (AllDigits(Text(raw_[k])) && k + 1 < e && raw_[k + 1].Kind != tkSep) Emit(raw_[k++]);
-            if (form_.IfBlocks && Word(k, e, "IF")) {
+            if (Word(k, e, "IF")) {
                 std::size_t then = k + 1;
                 while (then < e && raw_[then].Kind != tkSep && !Word(then, e, "THEN")) ++then;
-                if (Word(then, e, "THEN") && then + 1 < e && raw_[then + 1].Kind != tkSep) {
+                // A statement after Then (also after a ":" there) makes a
+                // single-line If, which owns the rest of the line.
+                bool body = false;
+                for (std::size_t b = then + 1; b < e && !body; ++b) body = raw_[b].Kind != tkSep;
+                if (Word(then, e, "THEN") && body) {
                     SingleLineIf(k, then, e);
-                    return;  // the If owns the rest of the line
+                    return;
                 }
             }
             const std::size_t end = StatementEnd(k, e);
@@ -227,9 +253,18 @@ private:
         }
     }
 
+    // As a block (the rewrite the If rule may make) or, without that rule,
+    // with its scope marked, so that a statement moved out of the If or
+    // into it is a difference either way.
     void SingleLineIf(std::size_t k, std::size_t then, std::size_t e) {
         const int line = raw_[k].Line;
         EmitRange(k, then + 1);
+        if (!form_.IfBlocks) {
+            EmitFixed(kScopeOpen, line, tkPunct);
+            Normalize(then + 1, e);
+            EmitFixed(kScopeClose, line, tkPunct);
+            return;
+        }
         EmitFixed(":", line, tkSep);
         std::size_t el = then + 1;
         while (el < e && !Word(el, e, "ELSE")) ++el;
@@ -289,7 +324,8 @@ private:
             EmitRange(k, k + kw);
             auto [b, e] = items_[n];
             EmitRange(b, e);
-            if (copyAs && AsIn(b, e) == e) {
+            // A name with a type-declaration character takes no As clause.
+            if (copyAs && AsIn(b, e) == e && !TypeSuffixed(b, e)) {
                 for (std::size_t m = n + 1; m < items_.size(); ++m) {
                     std::size_t as = AsIn(items_[m].first, items_[m].second);
                     if (as < items_[m].second) {
@@ -301,6 +337,13 @@ private:
             EmitFixed(":", raw_[k].Line, tkSep);
         }
         return true;
+    }
+
+    bool TypeSuffixed(std::size_t b, std::size_t e) const {
+        if (b >= e || raw_[b].Kind != tkWord) return false;
+        const std::string_view name = Text(raw_[b]);
+        const char c = name.back();
+        return c == '%' || c == '$' || c == '&' || c == '!' || c == '#' || c == '@';
     }
 
     std::size_t AsIn(std::size_t b, std::size_t e) const {
@@ -318,24 +361,36 @@ private:
     std::vector<std::pair<std::size_t, std::size_t>> items_;
     std::size_t pos_ = 0;
     bool last_sep_ = true;
+    bool in_comment_text_ = false;
 };
 
-// The formatter turns every tab into blanks, literals included.
-bool Same(const TToken& a, const TToken& b, int tabStops, bool spelledLiterals) {
+// A literal is data: byte for byte (a tab in it too), unless spelling
+// corrections may change string literals.
+bool Same(const TToken& a, const TToken& b, bool spelledLiterals) {
     if (a.Kind != b.Kind) return false;
     if (a.Kind == tkSep) return true;
     const std::string_view x{a.Text, a.Len}, y{b.Text, b.Len};
     if (a.Kind != tkLiteral) return SameNoCase(x, y);
     if (spelledLiterals && x[0] == '"' && y[0] == '"') return true;
-    if (x == y) return true;
-    return TabsToSpaces(x, tabStops) == TabsToSpaces(y, tabStops);
+    return x == y;
+}
+
+// `Option Explicit` anywhere in the source: then none may be inserted.
+template <class SourceAt>
+bool SourceHasOptionExplicit(std::size_t count, SourceAt sourceAt) {
+    for (std::size_t i = 0; i < count; ++i) {
+        std::string_view t = TrimLeftView(sourceAt(i));
+        if (t.size() >= 15 && SameNoCase(t.substr(0, 15), "OPTION EXPLICIT") &&
+            (t.size() == 15 || IsTrimmed(t[15]) || t[15] == '\'' || t[15] == ':'))
+            return true;
+    }
+    return false;
 }
 
 template <class SourceAt, class StyledAt>
 std::optional<TSafetyNetReport> Compare(std::size_t sourceCount, SourceAt sourceAt,
                                         std::size_t styledCount, StyledAt styledAt,
-                                        const TOptionSet& options, std::string_view fileName,
-                                        int tabStops) {
+                                        const TOptionSet& options, std::string_view fileName) {
     TNormalForm form;
     form.IfBlocks = options.Bool(Opt::IfThenSplit);
     form.Declarations = options.Bool(Opt::MultiVarSplit) || options.Bool(Opt::MultiConstSplit);
@@ -345,12 +400,13 @@ std::optional<TSafetyNetReport> Compare(std::size_t sourceCount, SourceAt source
         options.Bool(Opt::SpellingPerform) && options.Bool(Opt::SpellingLiterals);
     TTokenStream<SourceAt> src(sourceCount, sourceAt, form);
     TTokenStream<StyledAt> sty(styledCount, styledAt, form);
-    bool mayInsertOptionExplicit = options.Bool(Opt::OptionExplicitInsert);
+    bool mayInsertOptionExplicit = options.Bool(Opt::OptionExplicitInsert) &&
+                                   !SourceHasOptionExplicit(sourceCount, sourceAt);
 
     TToken a, b;
     bool ha = src.Next(a), hb = sty.Next(b);
     while (ha || hb) {
-        if (ha && hb && Same(a, b, tabStops, form.SpelledLiterals)) {
+        if (ha && hb && Same(a, b, form.SpelledLiterals)) {
             ha = src.Next(a);
             hb = sty.Next(b);
             continue;
@@ -405,21 +461,21 @@ std::string TSafetyNetReport::Message() const {
 std::optional<TSafetyNetReport> CheckStyledCode(const std::vector<std::string>& source,
                                                 const std::vector<TStyledLine>& styled,
                                                 const TOptionSet& options,
-                                                std::string_view fileName, int tabStops) {
+                                                std::string_view fileName, int /*tabStops*/) {
     return Compare(
         source.size(), [&](std::size_t i) -> std::string_view { return source[i]; },
         styled.size(), [&](std::size_t i) -> std::string_view { return styled[i].Text; },
-        options, fileName, tabStops);
+        options, fileName);
 }
 
 std::optional<TSafetyNetReport> CheckStyledCode(const std::vector<std::string>& source,
                                                 const std::vector<std::string>& styled,
                                                 const TOptionSet& options,
-                                                std::string_view fileName, int tabStops) {
+                                                std::string_view fileName, int /*tabStops*/) {
     return Compare(
         source.size(), [&](std::size_t i) -> std::string_view { return source[i]; },
         styled.size(), [&](std::size_t i) -> std::string_view { return styled[i]; }, options,
-        fileName, tabStops);
+        fileName);
 }
 
 }  // namespace plumora

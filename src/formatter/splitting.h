@@ -1,25 +1,22 @@
 // Splitting one line into several statements: single-line If statements and
-// ":"-separated statements, with the literal scanning that every split rule
-// shares (string literals and #date# literals protect their ":" and ",").
+// ":"-separated statements. String and date literals protect their ":" and
+// ",", a Rem comment runs to the end of its line, and the statements after
+// the `Then` of a single-line If always stay with it.
 #pragma once
 
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "formatter/declarations.h"
+
 namespace plumora {
 
-using TPieces = std::vector<std::string>;
+class TOptionSet;
 
-// 1-based position of the first `c` at or after `from` that lies outside
-// string literals and date literals (`#10:30:00 AM#`); 0 when there is none.
-int FindOutsideLiterals(std::string_view text, char c, int from = 1);
-// Length of the date literal that starts at 0-based index `i` (a "#"), or 0
-// when the "#" there opens none (a file number, a type suffix, `#If`).
-std::size_t DateLiteralLength(std::string_view text, std::size_t i);
-
-// The comment suffix a split carries to each piece: `lead` (the blanks and
-// the apostrophe) followed by the comment text; empty without a comment.
+// The comment suffix a split carries to its pieces: `lead` (the blanks and
+// the apostrophe) followed by the comment text, trailing blanks dropped;
+// empty without a comment.
 std::string CommentSuffix(std::string_view line, std::string_view lead);
 
 // A single-line If becomes a block If. Returns false (no pieces) when the
@@ -28,9 +25,25 @@ std::string CommentSuffix(std::string_view line, std::string_view lead);
 bool SplitSingleLineIf(std::string_view line, TPieces& pieces);
 
 // Statements separated by ":" outside literals become one line each; the
-// comment goes with every piece, a `Rem` comment stays with the last one.
-// Returns false (no pieces) for a label line, a single-line If (its
-// statements belong to the If) and a line whose only ":" are in literals.
+// comment goes with every piece. A statement that is a single-line If keeps
+// the rest of the line with it. Returns false (no pieces) for a label line,
+// a line that starts with a single-line If and a line with nothing to split.
 bool SplitColonStatements(std::string_view line, TPieces& pieces);
+
+// The split rules that are switched on, in their order; the first that
+// applies takes the line.
+struct TSplitRules {
+    bool Variables = false;
+    bool CorrectAsProblem = false;
+    bool Constants = false;
+    bool SingleLineIfs = false;
+    bool Statements = false;
+    bool Any() const { return Variables || Constants || SingleLineIfs || Statements; }
+};
+
+// Splits `line` and its pieces again until no rule applies, appending the
+// final pieces to `out`. Returns false (nothing appended) when no rule
+// applies to the line itself.
+bool SplitCompletely(std::string_view line, const TSplitRules& rules, TPieces& out);
 
 }  // namespace plumora

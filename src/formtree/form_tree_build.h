@@ -18,6 +18,7 @@ struct TFormTreeModel {
     std::string Caption;  // "Form tree for " and the project file name
     TFormTree Tree;
     std::vector<TFormNode> Nodes;  // point into Tree
+    bool Unreadable = false;       // the file could not be read: no blocks at all
 };
 
 // Loads the entry's lines, parses and flattens them, and releases the lines

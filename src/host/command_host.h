@@ -38,4 +38,16 @@ inline void ShowWarning(ICommandHost& host, const std::string& text) {
     host.ShowMessage(MsgKind::Warning, text, MsgButtons::Ok);
 }
 
+// The hourglass for as long as the object lives, however the command ends.
+class TScopedHourglass {
+public:
+    explicit TScopedHourglass(ICommandHost& host) : host_(host) { host_.SetHourglass(true); }
+    ~TScopedHourglass() { host_.SetHourglass(false); }
+    TScopedHourglass(const TScopedHourglass&) = delete;
+    TScopedHourglass& operator=(const TScopedHourglass&) = delete;
+
+private:
+    ICommandHost& host_;
+};
+
 }  // namespace plumora

@@ -99,6 +99,28 @@ enum class Opt : int {
 
 constexpr std::size_t kOptionCount = static_cast<std::size_t>(Opt::Count_);
 
+// The values of the choice options: the index of each caption, by name. The
+// catalogue test checks that each name sits beside the caption it stands for.
+enum TForNextMode : int { fnIgnore = 0, fnAddVariable = 1, fnRemoveVariable = 2 };
+enum TSingleLineCommentMode : int {
+    slLeaveAsIs = 0,
+    slFixedColumn = 1,
+    slPriorLineIndent = 2,
+    slNextLineIndent = 3,
+    slRemove = 4,
+};
+enum TInLineCommentMode : int { ilLeaveAsIs = 0, ilFixedColumn = 1, ilRightBy = 2, ilRemove = 3 };
+// Where an in-line comment goes when its code reaches past the fixed column.
+enum TFixedColumnFallback : int {
+    fcRightBy = 0,
+    fcPreviousLine = 1,
+    fcNextLine = 2,
+    fcRemove = 3,
+};
+// Which files get sub or function header comments.
+enum THeaderScope : int { hsForms = 0, hsModules = 1, hsBoth = 2 };
+enum TBlankLineMode : int { blNoChange = 0, blUseRules = 1, blRemoveAll = 2 };
+
 // Radio groups: the buttons of one group exclude each other.
 enum class RadioGroup { None, SubPlacement, FunctionPlacement, BackupMode };
 

@@ -18,7 +18,10 @@
 #include "settings/option_catalogue.h"
 
 // The resources live in a static library; this keeps the linker from dropping them.
-static void InitHelpResources() { Q_INIT_RESOURCE(help); }
+static void InitHelpResources() {
+    Q_INIT_RESOURCE(help);
+    Q_INIT_RESOURCE(help_tools);  // the pages of the form tree and the commentor
+}
 
 namespace plumora {
 

@@ -70,7 +70,7 @@ PreviewAnswer TfrmViewDual::ShowPreview(const std::string& name,
 
 void TfrmViewDual::btnCloseClick() { reject(); }
 
-void TfrmViewDual::btnPrintClick() { PrintNotAvailable(host_); }
+void TfrmViewDual::btnPrintClick() { body_->PrintOneSide(windowTitle()); }
 
 void TfrmViewDual::btnCancelClick() {
     answer_ = PreviewAnswer::CancelProcessing;

@@ -84,7 +84,7 @@ TfrmStaticProcessing* TfrmViewDualMDI::Busy() {
 
 void TfrmViewDualMDI::btnCloseClick() { CloseViewer(this); }
 
-void TfrmViewDualMDI::btnPrintClick() { PrintNotAvailable(host_); }
+void TfrmViewDualMDI::btnPrintClick() { body_->PrintOneSide(windowTitle()); }
 
 void TfrmViewDualMDI::btnDiffClick() {
     TfrmStaticProcessing* busy = Busy();

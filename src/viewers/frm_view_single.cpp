@@ -10,6 +10,7 @@
 #include "host/command_host.h"
 #include "project/source_mgt.h"
 #include "ui/big_text.h"
+#include "viewers/frm_big_text_reporter.h"
 #include "viewers/qt_view_search.h"
 #include "viewers/qt_viewer_parts.h"
 
@@ -79,7 +80,7 @@ TfrmViewSingleMDI* TfrmViewSingleMDI::ShowProjectFile(QMdiArea* mdi, ICommandHos
 
 void TfrmViewSingleMDI::btnCloseClick() { CloseViewer(this); }
 
-void TfrmViewSingleMDI::btnPrintClick() { PrintNotAvailable(host_); }
+void TfrmViewSingleMDI::btnPrintClick() { TfrmBigTextReporter::ShowListing(*memoSource_, windowTitle(), window()); }
 
 void TfrmViewSingleMDI::btnSearchClick() { search_->Open(); }
 

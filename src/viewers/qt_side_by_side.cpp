@@ -9,6 +9,8 @@
 #include <QSplitter>
 
 #include "ui/big_text.h"
+#include "viewers/frm_big_text_reporter.h"
+#include "viewers/frm_leftor_right.h"
 #include "viewers/qt_view_search.h"
 #include "viewers/scroll_both.h"
 
@@ -80,6 +82,23 @@ void TSideBySide::mnuSearchBeforeClick() {
 void TSideBySide::mnuSearchAfterClick() {
     search_->SetTarget(memoCodeAfter_);
     search_->Open();
+}
+
+void TSideBySide::SetPrintSideQuestion(TfrmLeftorRight* question) { question_ = question; }
+
+TfrmLeftorRight* TSideBySide::PrintSideQuestion() {
+    if (!question_) question_ = new TfrmLeftorRight(this);
+    return question_;
+}
+
+void TSideBySide::PrintOneSide(const QString& title) {
+    TBigText* view = nullptr;
+    switch (PrintSideQuestion()->Ask()) {
+        case TPrintSide::Left: view = memoCodeBefore_; break;
+        case TPrintSide::Right: view = memoCodeAfter_; break;
+        case TPrintSide::Cancel: return;
+    }
+    TfrmBigTextReporter::ShowListing(*view, title, window());
 }
 
 void TSideBySide::showEvent(QShowEvent* event) {

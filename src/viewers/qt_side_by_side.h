@@ -3,6 +3,7 @@
 // pick which view the Find dialog searches.
 #pragma once
 
+#include <QPointer>
 #include <QWidget>
 
 class QMenu;
@@ -14,6 +15,7 @@ namespace plumora {
 class ICommandHost;
 class TBigText;
 class TViewSearch;
+class TfrmLeftorRight;
 
 class TSideBySide : public QWidget {
     Q_OBJECT
@@ -43,6 +45,14 @@ public:
     void mnuSearchBeforeClick();
     void mnuSearchAfterClick();
 
+    // The program's print-side question; without one the body asks with a
+    // question of its own. Not owned.
+    void SetPrintSideQuestion(TfrmLeftorRight* question);
+    TfrmLeftorRight* PrintSideQuestion();
+    // Print: asks which side, then previews the listing of that view with
+    // `title` in its page header. Cancel prints nothing.
+    void PrintOneSide(const QString& title);
+
 protected:
     void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -55,6 +65,7 @@ private:
     QMenu* popupBefore_ = nullptr;
     QMenu* popupAfter_ = nullptr;
     TViewSearch* search_ = nullptr;
+    QPointer<TfrmLeftorRight> question_;
 };
 
 }  // namespace plumora

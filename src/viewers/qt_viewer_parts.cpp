@@ -9,7 +9,6 @@
 #include <QToolBar>
 #include <QWidget>
 
-#include "host/command_host.h"
 
 namespace plumora {
 
@@ -50,10 +49,6 @@ void CloseViewer(QWidget* window) {
         }
     }
     window->close();
-}
-
-void PrintNotAvailable(ICommandHost& host) {
-    ShowInformation(host, "Printing is not available yet.");
 }
 
 }  // namespace plumora

@@ -15,8 +15,6 @@ class QWidget;
 
 namespace plumora {
 
-class ICommandHost;
-
 // A toolbar for a viewer window: icons with their text beside them.
 QToolBar* NewViewerToolBar(QWidget* parent);
 
@@ -31,9 +29,6 @@ QMdiSubWindow* ShowInMdi(QMdiArea* mdi, QWidget* window);
 // Closes the child window holding `window`, or `window` itself when it is not
 // inside one.
 void CloseViewer(QWidget* window);
-
-// Listings are printed by a later part of the program.
-void PrintNotAvailable(ICommandHost& host);
 
 // Texts of the model (UTF-8 file names) for window captions.
 inline QString ToQ(const std::string& s) { return QString::fromStdString(s); }

@@ -176,35 +176,35 @@ TEST_F(CommentorTest, OddLineEndsAreWrittenWithCrLf) {
     EXPECT_EQ(testing::ReadAll(StyledPath()), "Attribute\r\n' note\r\nSub A()\r\nEnd Sub\r\nx\r\n");
 }
 
-TEST_F(CommentorTest, RemovingTheRoutineLineStaysOnTheNearestRoutineAbove) {
+TEST_F(CommentorTest, AnEditorWithoutTheRoutineLineIsNeitherMergedNorWritten) {
     OpenTools();
     commentor_.NextRoutine();
     commentor_.NextRoutine();
-    commentor_.SetEditorLines({"' Third is gone"});
-    ASSERT_TRUE(commentor_.SaveChanges());
+    commentor_.SetEditorLines({"' Third is gone", "'  Params : none"});
+    EXPECT_FALSE(commentor_.SaveChanges());
+    EXPECT_EQ(LastMessage(), kRoutineLineRemovedText);
+    EXPECT_EQ(commentor_.SourceLines().size(), 16u);
+    EXPECT_EQ(commentor_.SourceLines()[10], "Private Sub Third()");
+    EXPECT_EQ(commentor_.CurrentRoutine(), 10u);
+    EXPECT_TRUE(commentor_.Modified());  // the edits stay in the editor to be mended
+    EXPECT_FALSE(fs::exists(dir_.Path() / "src" / "STYLED"));
+
+    // Yes cannot save, so the window stays where it is; No drops the edits.
+    host_.Answers = {MsgResult::Yes};
+    commentor_.PriorRoutine();
+    EXPECT_EQ(commentor_.CurrentRoutine(), 10u);
+    host_.Answers = {MsgResult::Yes};
+    EXPECT_FALSE(commentor_.CanClose());
+    host_.Answers = {MsgResult::No};
+    commentor_.PriorRoutine();
     EXPECT_EQ(commentor_.CurrentRoutine(), 6u);
-    EXPECT_EQ(commentor_.ModuleName(), "Public Function Second(n As Integer) As Long");
-    EXPECT_EQ(commentor_.SourceLines()[10], "' Third is gone");
-    EXPECT_EQ(commentor_.SourceLines().size(), 15u);
+    EXPECT_FALSE(fs::exists(dir_.Path() / "src" / "STYLED"));
 
-    // Nothing above: the nearest below. Nothing at all: no routine, but the
-    // merged text is still written.
-    TCommentor below(host_);
-    dir_.Write("b/One.bas", "Attribute\r\nSub One()\r\nEnd Sub\r\nSub Two()\r\n");
-    below.Open("One.bas", (dir_.Path() / "b/One.bas").string(), "out");
-    below.SetEditorLines({"' gone"});
-    ASSERT_TRUE(below.SaveChanges());
-    EXPECT_EQ(below.CurrentRoutine(), 3u);
-
-    TCommentor none(host_);
-    dir_.Write("c/One.bas", "Attribute\r\nSub One()\r\nEnd Sub\r\n");
-    none.Open("One.bas", (dir_.Path() / "c/One.bas").string(), "out");
-    none.SetEditorLines({});
-    ASSERT_TRUE(none.SaveChanges());
-    EXPECT_FALSE(none.CurrentRoutine());
-    EXPECT_TRUE(none.EditorLines().empty());
-    EXPECT_EQ(none.ModuleName(), "");
-    EXPECT_EQ(testing::ReadAll(dir_.Path() / "c/out/One.bas"), "Attribute\r\nEnd Sub\r\n");
+    // A changed first line is still the routine's line.
+    commentor_.SetEditorLines({"Public Function Second(ByVal n As Integer) As Long"});
+    ASSERT_TRUE(commentor_.SaveChanges());
+    EXPECT_EQ(commentor_.ModuleName(), "Public Function Second(ByVal n As Integer) As Long");
+    EXPECT_EQ(commentor_.SourceLines().size(), 14u);
 }
 
 TEST_F(CommentorTest, SaveWithoutARoutineWritesNothing) {

@@ -64,11 +64,29 @@ TEST(Classify, KeywordTable) {
     }
 }
 
+TEST(Classify, KeywordsInAnyLetterCase) {
+    // Code written outside the IDE (exported VBA, text editors) keeps its
+    // own case; Visual Basic reads the keywords all the same.
+    const KindCase cases[] = {
+        {"end if", 18}, {"END IF", 18},      {"for i = 1 to 3", 28}, {"next i", 29},
+        {"do", 22},     {"do while x", 22},  {"if a then", 15},      {"else", 16},
+        {"loop", 25},   {"private sub A()", 4}, {"end sub", 5},      {"type as long", 34},
+        {"select case x", 19}, {"with o", 32},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Line);
+        EXPECT_EQ(Classify(c.Line), c.Kind);
+    }
+}
+
 TEST(Classify, StandAloneKeywordsMatchWithOrWithoutTextAfterThem) {
     const KindCase cases[] = {
         {"End If", 18},      {"End If   ", 18},   {"End If 'note", 18}, {"EndIf", 34},
-        {"end if", 34},      {"Else 'x", 16},     {"Loop 'x", 25},      {"DoEvents", 34},
+        {"Else 'x", 16},     {"Loop 'x", 25},     {"DoEvents", 34},
         {"Wend", 27},        {"Next", 29},        {"Do", 22},
+        // Before a ":" separator they still stand alone; a named argument
+        // (":=") is something else.
+        {"Else:", 16},       {"Else: x = 1", 16}, {"Loop: x = 1", 25},  {"Do:=1", 34},
         // Keywords tested without the appended blank need text after them.
         {"If", 34},          {"With", 34},        {"Case", 34},         {"Sub", 34},
     };

@@ -73,7 +73,7 @@ TEST(CommentGroup, AlreadyFramedGroupGetsNoSecondFrame) {
     ExpectStyled(framed, framed, Framing());
     // Indentation and trailing blanks of the closing line do not matter.
     ExpectStyled("'======\n" + Comments(3) + "  '======  \nx = 1",
-                 "'======\n" + Comments(3) + "'======  \nx = 1", Framing());
+                 "'======\n" + Comments(3) + "'======\nx = 1", Framing());
 }
 
 TEST(CommentGroup, EmptyLineCodeAndInLineCommentsEndAGroup) {
@@ -92,10 +92,14 @@ TEST(CommentGroup, GroupAtTheEndOfTheFileIsNotFramed) {
                  Framing());
 }
 
-TEST(CommentGroup, RemovedCommentsLeaveEmptyFrameLines) {
+TEST(CommentGroup, RemovedCommentsGetNoFrame) {
+    // The frame would be emptied like the comments; the empty lines left
+    // are those of the comments (blank lines kept as they are).
     TOptionSet o = Framing();
-    o.SetInt(Opt::GrpSingleLineComments, 4);
-    ExpectStyled(Comments(3) + "x = 1", "\n\n\n\n\nx = 1", o);
+    o.SetInt(Opt::GrpSingleLineComments, slRemove);
+    ExpectStyled(Comments(3) + "x = 1", "\n\n\nx = 1", o);
+    o.SetInt(Opt::GrpBlankLines, blRemoveAll);
+    ExpectStyled(Comments(3) + "x = 1", "x = 1", o);
 }
 
 TEST(CommentGroup, LinesTheEndingLineMovesOutStayAfterTheClosingFrame) {

@@ -39,7 +39,7 @@ TEST(SingleLineComment, EachModePlacesTheCommentItsOwnWay) {
         {1, "          ' note"},  // fixed column 10
         {2, "    ' note"},        // like the If line before it
         {3, "        ' note"},    // where the next code line goes
-        {4, "        "},          // removed; the empty line is indented like code
+        {4, ""},                  // removed; the empty line stays empty
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.Mode);
@@ -150,8 +150,9 @@ TEST(InLineComment, MovedCommentKeepsItsTextByteForByteAndMarksTheStructureChang
     ASSERT_EQ(f.Output.size(), 4u);
     EXPECT_EQ(f.Output[1].Text, kLong);
     EXPECT_TRUE(f.Output[1].Mark.IsChanged());
-    // The tab became blanks on reading; nothing else in the text moved.
-    EXPECT_EQ(f.Output[2].Text, "'  a    b  ");
+    // The tab became blanks on reading; the trailing blanks went with the
+    // move; nothing else in the text moved.
+    EXPECT_EQ(f.Output[2].Text, "'  a    b");
     EXPECT_TRUE(f.Modified);
 }
 
@@ -162,18 +163,13 @@ TEST(InLineComment, PlaceOnPreviousLineNeverSplitsAContinuedStatement) {
                  "Sub S()\n    x = a + _\n    " + kLong + "    ' why\nEnd Sub", Fallback(1));
 }
 
-TEST(InLineComment, SplitLineGetsNoExtraCommentLine) {
-    for (int choice : {1, 2}) {
-        SCOPED_TRACE(choice);
-        TOptionSet o = Fallback(choice);
-        TVBSrcFormatter f(o);
-        f.LineWasSplit = true;
-        std::string line = kLong + " ' why";
-        f.PlaceInLineComment(line);
-        EXPECT_TRUE(f.Output.empty());
-        EXPECT_FALSE(f.Modified);
-        EXPECT_EQ(line, kLong + "    ' why");
-    }
+TEST(InLineComment, EachPieceOfASplitLinePlacesItsOwnComment) {
+    // Every piece carries the comment; the piece that no longer fits puts
+    // it on the line above, the one that fits keeps it in its column.
+    TOptionSet o = Fallback(1);
+    o.SetBool(Opt::MultiStatementSplit, true);
+    ExpectStyled(Sub("x = 1: " + kLong.substr(4) + " ' why"),
+                 Sub("    x = 1                               'why\n    ' why\n" + kLong), o);
 }
 
 TEST(InLineComment, HugeLinesAndControlBytesKeepTheirCommentWhole) {

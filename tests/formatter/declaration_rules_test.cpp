@@ -35,13 +35,13 @@ TEST(DeclarationTest, WhichLinesAreMultipleDeclarations) {
 
 TEST(DeclNameAndType, FirstVariableAndTheFirstAsClauseThatFollowsIt) {
     EXPECT_EQ(DeclName("a, b As Integer"), "a");
-    EXPECT_EQ(DeclType("a, b As Integer"), " As Integer ");
+    EXPECT_EQ(DeclType("a, b As Integer"), " As Integer");
     EXPECT_EQ(DeclName(" a As Long, b"), "a");
-    EXPECT_EQ(DeclType(" a As Long, b"), " As Long ");
+    EXPECT_EQ(DeclType(" a As Long, b"), " As Long");
     EXPECT_EQ(DeclType("b"), "");
-    EXPECT_EQ(DeclType("b As , c"), " As Variant ");
+    EXPECT_EQ(DeclType("b As , c"), " As Variant");
     EXPECT_EQ(DeclName("s As String * 10, t"), "s");
-    EXPECT_EQ(DeclType("s As String * 10, t"), " As String * 10 ");
+    EXPECT_EQ(DeclType("s As String * 10, t"), " As String * 10");
 }
 
 TEST(SplitVariables, WithAndWithoutTheAsCorrection) {
@@ -50,8 +50,8 @@ TEST(SplitVariables, WithAndWithoutTheAsCorrection) {
         bool Correct;
         std::vector<std::string> Pieces;
     } cases[] = {
-        {"Dim a, b As Integer", true, {"Dim a As Integer ", "Dim b As Integer "}},
-        {"Dim a As Long, b", true, {"Dim a As Long ", "Dim b"}},
+        {"Dim a, b As Integer", true, {"Dim a As Integer", "Dim b As Integer"}},
+        {"Dim a As Long, b", true, {"Dim a As Long", "Dim b"}},
         {"Dim a, b As Integer", false, {"Dim a", "Dim b As Integer"}},
         {"Dim a As Long, b", false, {"Dim a As Long", "Dim b"}},
         {"Dim a,b", false, {"Dim a", "Dim b"}},
@@ -87,7 +87,7 @@ TEST(SplitOptions, EachSplitOptionChangesTheOutputOnlyWhenSet) {
         const char* Input;
         const char* Expected;
     } cases[] = {
-        {Opt::MultiVarSplit, "Dim a, b As Integer", "    Dim a As Integer \n    Dim b As Integer "},
+        {Opt::MultiVarSplit, "Dim a, b As Integer", "    Dim a As Integer\n    Dim b As Integer"},
         {Opt::MultiConstSplit, "Const A = 1, B = 2", "    Const A = 1\n    Const B = 2"},
     };
     for (const auto& c : cases) {
@@ -134,15 +134,23 @@ TEST(AlignDeclarations, SingleLineAndGroupAtTheEndOfTheFileStayAsTheyAre) {
     EXPECT_EQ(Styled(tail, o), tail);
 }
 
-TEST(AlignDeclarations, AnAsBeyondTheColumnKeepsItsBlank) {
-    TStyledLines out = {{"  Dim abcdef As Long", {}}, {"  Dim a As Long", {}}, {"  x = 1 As", {}}};
-    EXPECT_FALSE(AlignDeclarations(out, 0, 3, 6));
-    EXPECT_EQ(out[0].Text, "  Dim abcdef As Long");  // not glued to its name
-    EXPECT_EQ(out[1].Text, "  Dim a As Long");
-    EXPECT_TRUE(AlignDeclarations(out, 0, 2, 12));
-    EXPECT_EQ(out[0].Text, "  Dim abcdef As Long");
-    EXPECT_EQ(out[1].Text, "  Dim a      As Long");
-    EXPECT_EQ(out[2].Text, "  x = 1 As");  // no declaration, outside the range
+TEST(AlignDeclarations, AnAsBeyondTheColumnKeepsItsBlankAndCommentsDoNotCount) {
+    std::string wide = "  Dim abcdef As Long";
+    EXPECT_FALSE(AlignDeclaration(wide, 6));
+    EXPECT_EQ(wide, "  Dim abcdef As Long");  // not glued to its name
+    std::string narrow = "  Dim a As Long";
+    EXPECT_TRUE(AlignDeclaration(narrow, 12));
+    EXPECT_EQ(narrow, "  Dim a      As Long");
+    std::string code = "  x = 1 As";
+    EXPECT_FALSE(AlignDeclaration(code, 12));  // no declaration
+    // An As in the comment neither sets the column nor moves.
+    EXPECT_EQ(DeclarationAsColumn("Dim a ' as seen As before"), 1);
+    std::string noAs = "Dim a ' comment As x";
+    EXPECT_FALSE(AlignDeclaration(noAs, 20));
+    ExpectStyled(Sub("Dim a ' as of old As x\nDim bbbbb As Long\nx = 1"),
+                 Sub("    Dim a                               'as of old As x\n"
+                     "    Dim bbbbb As Long\n    x = 1"),
+                 OptionsWithoutOptionExplicit());
 }
 
 }  // namespace

@@ -18,11 +18,11 @@ TEST(ForNextModes, AddRemoveOrIgnoreTheVariable) {
     const std::string input = Sub("For i = 1 To 2\nFor j = 1 To 2\nNext 'inner\nNext i");
     ExpectStyled(input,
                  Sub("    For i = 1 To 2\n        For j = 1 To 2\n        Next j    'inner\n"
-                     "    Next i    "),
+                     "    Next i"),
                  Mode(fnAddVariable));
     ExpectStyled(input,
                  Sub("    For i = 1 To 2\n        For j = 1 To 2\n        Next    'inner\n"
-                     "    Next    "),
+                     "    Next"),
                  Mode(fnRemoveVariable));
     ExpectStyled(input,
                  Sub("    For i = 1 To 2\n        For j = 1 To 2\n        Next 'inner\n"
@@ -30,10 +30,14 @@ TEST(ForNextModes, AddRemoveOrIgnoreTheVariable) {
                  Mode(fnIgnore));
 }
 
-TEST(ForNextModes, ForEachHasNoVariableToAdd) {
-    ExpectStyled(Sub("For Each c In col\nNext c"), Sub("    For Each c In col\n    Next     "),
+TEST(ForNextModes, ForEachLoopsGetTheirVariableToo) {
+    ExpectStyled(Sub("For Each c In col\nNext c"), Sub("    For Each c In col\n    Next c"),
                  Mode(fnAddVariable));
-    ExpectStyled(Sub("For i = 1 To 2\nNext i"), Sub("    For i = 1 To 2\n    Next    "),
+    ExpectStyled(Sub("for each item in list\nnext"),
+                 Sub("    for each item in list\n    Next item"), Mode(fnAddVariable));
+    ExpectStyled(Sub("For Each c In col\nNext c"), Sub("    For Each c In col\n    Next"),
+                 Mode(fnRemoveVariable));
+    ExpectStyled(Sub("For i = 1 To 2\nNext i"), Sub("    For i = 1 To 2\n    Next"),
                  Mode(fnRemoveVariable));
 }
 
@@ -44,7 +48,7 @@ TEST(ForNextStack, NextOfSeveralLoopsStaysAndClosesEachOfThem) {
         const std::string styled = Styled(input, Mode(mode));
         EXPECT_NE(styled.find("    Next j, i\n"), std::string::npos) << styled;
         if (mode == fnAddVariable) {
-            EXPECT_NE(styled.find("    Next k    "), std::string::npos) << styled;
+            EXPECT_NE(styled.find("    Next k\n"), std::string::npos) << styled;
         }
     }
 }
@@ -56,7 +60,7 @@ TEST(ForNextStack, LineNumbersColonsAndForeignVariablesAreHandledSafely) {
     ASSERT_EQ(stack, std::vector<std::string>{"i"});
     line = "110 Next";
     EXPECT_TRUE(ForNextStep(line, stack, fnAddVariable));
-    EXPECT_EQ(line, "110 Next i    ");  // the line number stays
+    EXPECT_EQ(line, "110 Next i");  // the line number stays
     EXPECT_TRUE(stack.empty());
 
     line = "For a = 1 To 2: For b = 1 To 2: Next b: x = 1";
@@ -70,16 +74,19 @@ TEST(ForNextStack, LineNumbersColonsAndForeignVariablesAreHandledSafely) {
     line = "Next k";  // names another loop than the stack thinks: keep it
     EXPECT_FALSE(ForNextStep(line, stack, fnAddVariable));
     EXPECT_EQ(line, "Next k");
-    // With no open loop left the variable cannot be checked; a bare Next
-    // closes the innermost loop all the same.
-    EXPECT_TRUE(ForNextStep(line, stack, fnAddVariable));
-    EXPECT_EQ(line, "Next     ");
+    // With no open loop left there is nothing to add: the variable the line
+    // names stays.
+    EXPECT_FALSE(ForNextStep(line, stack, fnAddVariable));
+    EXPECT_EQ(line, "Next k");
+    EXPECT_TRUE(ForNextStep(line, stack, fnRemoveVariable));
+    EXPECT_EQ(line, "Next");
 }
 
-TEST(ForVariable, TextBeforeTheEqualsSign) {
+TEST(ForVariable, TextBeforeTheEqualsSignOrBeforeIn) {
     EXPECT_EQ(ForVariable("For i = 1 To 3"), "i");
     EXPECT_EQ(ForVariable("For idx%=1 To 3"), "idx%");
-    EXPECT_EQ(ForVariable("For Each x In Array(a = b)"), "");
+    EXPECT_EQ(ForVariable("For Each x In Array(a = b)"), "x");
+    EXPECT_EQ(ForVariable("For Each In"), "");
     EXPECT_EQ(ForVariable("For"), "");
 }
 

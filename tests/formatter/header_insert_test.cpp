@@ -44,7 +44,7 @@ TEST(HeaderComments, FunctionsAndPropertiesUseTheFunctionTemplateAndOptions) {
                  "'* Function Area As Long\n'* (w As Long, h As Long)\nEnd Function",
                  Headers());
     ExpectStyled("Property Get Size() As Long\nEnd Property",
-                 "Property Get Size() As Long\n'* Function Unknown As Long\n'* ()\nEnd Property",
+                 "Property Get Size() As Long\n'* Function Size As Long\n'* ()\nEnd Property",
                  Headers());
     TOptionSet o = Headers();
     o.SetBool(Opt::FunctionLevelCommentsPerform, false);
@@ -53,7 +53,7 @@ TEST(HeaderComments, FunctionsAndPropertiesUseTheFunctionTemplateAndOptions) {
                  "Function F()\nEnd Function\nSub S()\n'* Sub S\n'* () by Ann\nEnd Sub", o);
     o.SetBool(Opt::FunctionLevelCommentsPerform, true);
     ExpectStyled("Function F()\nEnd Function",
-                 "'* Function F \n'* ()\nFunction F()\nEnd Function", o);
+                 "'* Function F\n'* ()\nFunction F()\nEnd Function", o);
 }
 
 TEST(HeaderComments, ScopeDecidesWhichFilesGetHeaders) {
@@ -86,9 +86,12 @@ TEST(HeaderComments, HeaderAlreadyThereIsNotInsertedAgain) {
     ExpectStyled(raw, raw, Headers());
     const std::string expanded = "Sub Go()\n'* Sub Go\n'* () by Bob\nEnd Sub";
     ExpectStyled(expanded, expanded, Headers());
-    // Another procedure's header is not this one's.
-    ExpectStyled("Sub Go()\n'* Sub Old\nEnd Sub",
-                 "Sub Go()\n'* Sub Go\n'* () by Ann\n'* Sub Old\nEnd Sub", Headers());
+    // Any values count: a header dated yesterday, or one written before the
+    // procedure was renamed, is still its header and gets no second one.
+    ExpectStyled("Sub Go()\n'* Sub Old\nEnd Sub", "Sub Go()\n'* Sub Old\nEnd Sub", Headers());
+    // A line of another shape is no header.
+    ExpectStyled("Sub Go()\n' Sub Old\nEnd Sub",
+                 "Sub Go()\n'* Sub Go\n'* () by Ann\n' Sub Old\nEnd Sub", Headers());
     // Before: the line above is the template's last line.
     TOptionSet before = Headers();
     before.SetBool(Opt::SubLevelCommentsBeforeProcedure, true);
@@ -133,7 +136,7 @@ TEST(HeaderComments, HeaderAfterGoesBelowTheProcedureAttributeLines) {
                              "Attribute Name.VB_UserMemId = 0\n"
                              "Attribute Name.VB_Description = \"The name\"\n";
     ExpectStyled(head + "Name = m\nEnd Property",
-                 head + "'* Function Unknown As String\n'* ()\n    Name = m\nEnd Property",
+                 head + "'* Function Name As String\n'* ()\n    Name = m\nEnd Property",
                  Headers(), fkClass);
 }
 

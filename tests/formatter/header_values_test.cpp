@@ -20,8 +20,10 @@ TEST(HeaderValues, SubNameAndParameters) {
         {"Sub Main", "Main", ""},
         {"Sub Go(ByVal n As Long) ' starts it", "Go", "ByVal n As Long"},
         {"Sub Note 'no parentheses", "Note", ""},
-        {"Static Sub Keep()", "Unknown", ""},
-        {"Friend Sub F(x)", "Unknown", "x"},
+        {"Static Sub Keep()", "Keep", ""},
+        {"Friend Sub F(x)", "F", "x"},
+        {"Private Static Sub Tick(n)", "Tick", "n"},
+        {"x = 1", "Unknown", ""},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.Line);
@@ -43,8 +45,12 @@ TEST(HeaderValues, FunctionNameParametersAndReturnClause) {
          "a() As Double, Optional n As Integer = (2)", "As Double"},
         {"Private Function Now2", "Now2", "", ""},
         {"Function F(x) ' odd)", "F", "x", ""},
-        {"Property Get Size() As Long", "Unknown", "", "As Long"},
-        {"Static Function Count() As Long", "Unknown", "", "As Long"},
+        {"Property Get Size() As Long", "Size", "", "As Long"},
+        {"Public Property Let Size(ByVal v As Long)", "Size", "ByVal v As Long", ""},
+        {"Friend Property Set Font(f As StdFont)", "Font", "f As StdFont", ""},
+        {"Static Function Count() As Long", "Count", "", "As Long"},
+        {"Function Names(ByVal n As Long) As String()", "Names", "ByVal n As Long", "As String()"},
+        {"Function Now2 As Date", "Now2", "", "As Date"},
         {"FUNCTION Loud(a)", "Loud", "a", ""},
     };
     for (const Row& row : rows) {

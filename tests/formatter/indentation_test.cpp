@@ -209,10 +209,14 @@ TEST(Indentation, UnmatchedCloserGoesNegativeUntilTheNextProcedure) {
 
 TEST(Indentation, EmptyLinesAndTabs) {
     TOptionSet o = OptionsWithoutOptionExplicit();
-    // An empty line inside a procedure takes the level's blanks.
-    EXPECT_EQ(Styled("Sub S()\n\nEnd Sub", o), "Sub S()\n    \nEnd Sub");
-    // Tabs become VBTabStops blanks before any rule sees the line.
-    EXPECT_EQ(Styled("Sub S()\n\tx = \"a\tb\"\nEnd Sub", o), "Sub S()\n    x = \"a    b\"\nEnd Sub");
+    // An empty line stays empty: blanks on it would be litter. A line of
+    // blanks becomes empty.
+    EXPECT_EQ(Styled("Sub S()\n\nEnd Sub", o), "Sub S()\n\nEnd Sub");
+    EXPECT_EQ(Styled("Sub S()\n   \t \nEnd Sub", o), "Sub S()\n\nEnd Sub");
+    // Tabs become VBTabStops blanks before any rule sees the line; a tab in
+    // a string literal is data and stays, one in a comment is layout.
+    EXPECT_EQ(Styled("Sub S()\n\tx = \"a\tb\" '\tc\nEnd Sub", Plain()),
+              "Sub S()\n    x = \"a\tb\" '    c\nEnd Sub");
 }
 
 }  // namespace

@@ -106,6 +106,12 @@ TEST(SafetyNet, OptionExplicitMayBeInsertedOnceWhenTheInsertionIsOn) {
     EXPECT_TRUE(CheckStyledCode(source, SplitLines("Option Explicit\nOption Explicit\nSub A()\nEnd Sub"),
                                 TOptionSet()));
     EXPECT_TRUE(CheckStyledCode(source, styled, OptionsWithoutOptionExplicit()));
+    // A file that has one (in any case, indented, in a #If branch) may not
+    // get another: Visual Basic refuses a second Option statement.
+    const auto has = SplitLines("#If A Then\n  option explicit\n#End If\nSub A()\nEnd Sub");
+    EXPECT_TRUE(CheckStyledCode(
+        has, SplitLines("Option Explicit\n#If A Then\noption explicit\n#End If\nSub A()\nEnd Sub"),
+        TOptionSet()));
 }
 
 TEST(SafetyNet, StringLiteralsMayDifferOnlyWhenTheirSpellingIsChecked) {
@@ -119,10 +125,66 @@ TEST(SafetyNet, StringLiteralsMayDifferOnlyWhenTheirSpellingIsChecked) {
     EXPECT_TRUE(CheckStyledCode(source, SplitLines("MsgBox \"the end\", 2"), o));
 }
 
-TEST(SafetyNet, TabsOfTheSourceCountAsTheFormatterExpandsThem) {
-    const auto source = SplitLines("s = \"a\tb\"");
-    EXPECT_FALSE(CheckStyledCode(source, SplitLines("s = \"a    b\""), TOptionSet(), "", 4));
-    EXPECT_TRUE(CheckStyledCode(source, SplitLines("s = \"a  b\""), TOptionSet(), "", 4));
+TEST(SafetyNet, ATabInAStringLiteralIsData) {
+    const auto source = SplitLines("\ts = \"a\tb\"");
+    EXPECT_FALSE(CheckStyledCode(source, SplitLines("    s = \"a\tb\""), TOptionSet()));
+    EXPECT_TRUE(CheckStyledCode(source, SplitLines("s = \"a    b\""), TOptionSet()));
+}
+
+TEST(SafetyNet, AStatementMovedOutOfASingleLineIfIsCaught) {
+    // With or without the If rule: the statements after Then run only when
+    // the condition holds.
+    const auto source = SplitLines("Do: If a Then Exit Do: c = 2\nLoop");
+    for (bool ifRule : {false, true}) {
+        TOptionSet o = EveryRewriteRule();
+        o.SetBool(Opt::IfThenSplit, ifRule);
+        EXPECT_TRUE(CheckStyledCode(source, SplitLines("Do\nIf a Then Exit Do\nc = 2\nLoop"), o));
+        EXPECT_FALSE(CheckStyledCode(source, SplitLines("Do\nIf a Then Exit Do: c = 2\nLoop"), o));
+        EXPECT_TRUE(CheckStyledCode(SplitLines("If a Then\nb\nEnd If\nc"),
+                                    SplitLines("If a Then b: c"), o));
+    }
+    const TOptionSet split = EveryRewriteRule();
+    EXPECT_FALSE(CheckStyledCode(source,
+                                 SplitLines("Do\nIf a Then\nExit Do\nc = 2\nEnd If\nLoop"), split));
+    // A ":" right after Then still makes a single-line If.
+    EXPECT_FALSE(CheckStyledCode(SplitLines("If a Then: b: c"),
+                                 SplitLines("If a Then\nb\nc\nEnd If"), split));
+    // So does a Rem after Then; the Rem runs to the end of the line.
+    EXPECT_FALSE(CheckStyledCode(SplitLines("If a Then Rem x: y"),
+                                 SplitLines("If a Then\nRem x: y\nEnd If"), split));
+    EXPECT_TRUE(CheckStyledCode(SplitLines("If a Then Rem x: y"),
+                                SplitLines("If a Then\nRem x\ny\nEnd If"), split));
+}
+
+TEST(SafetyNet, ACommentEndingWithAContinuationTakesTheNextLine) {
+    // The empty line after 'foo _ is comment text; without it End Sub
+    // would be.
+    const auto source = SplitLines("Sub A()\n' foo _\n\nEnd Sub");
+    EXPECT_FALSE(CheckStyledCode(source, source, TOptionSet()));
+    EXPECT_TRUE(CheckStyledCode(source, SplitLines("Sub A()\n' foo _\nEnd Sub"), TOptionSet()));
+    EXPECT_FALSE(CheckStyledCode(SplitLines("x = 1 ' a _\n  b = 2 _\n  c\ny = 2"),
+                                 SplitLines("x = 1 ' a _\n  b = 2 _\n  c\ny = 2"), TOptionSet()));
+    EXPECT_TRUE(CheckStyledCode(SplitLines("x = 1 ' a _\nb = 2\ny = 2"),
+                                SplitLines("x = 1 ' a\nb = 2\ny = 2"), TOptionSet()));
+}
+
+TEST(SafetyNet, DeclaredTypesMayChangeOnlyAsTheAsCorrectionDoes) {
+    TOptionSet o = EveryRewriteRule();
+    const auto source = SplitLines("Dim a%, buf$, buf1 As String * 1");
+    EXPECT_FALSE(CheckStyledCode(
+        source, SplitLines("Dim a%\nDim buf$\nDim buf1 As String * 1"), o));
+    // A name with a type character never takes the As clause.
+    EXPECT_TRUE(CheckStyledCode(
+        source, SplitLines("Dim a% As String * 1\nDim buf$ As String * 1\nDim buf1 As String * 1"),
+        o));
+    // The untyped name takes the following clause only with the correction.
+    const auto untyped = SplitLines("Dim x, y As Integer");
+    const auto corrected = SplitLines("Dim x As Integer\nDim y As Integer");
+    EXPECT_FALSE(CheckStyledCode(untyped, corrected, o));
+    o.SetBool(Opt::CorrectAsProblem, false);
+    EXPECT_TRUE(CheckStyledCode(untyped, corrected, o));
+    EXPECT_FALSE(CheckStyledCode(untyped, SplitLines("Dim x\nDim y As Integer"), o));
+    EXPECT_TRUE(CheckStyledCode(untyped, SplitLines("Dim x As Long\nDim y As Integer"), o));
 }
 
 TEST(SafetyNet, GarbageHugeLinesAndUnclosedLiteralsStyleWithoutAFalseAlarm) {

@@ -2,6 +2,7 @@
 // pieces, the comment they carry, and the lines that must stay whole.
 #include <gtest/gtest.h>
 
+#include "formatter/code_scan.h"
 #include "formatter/splitting.h"
 #include "support/expect_styled.h"
 
@@ -20,11 +21,18 @@ TEST(SplitSingleLineIf, PiecesOfIfWithAndWithoutElse) {
         std::vector<std::string> Pieces;
     } cases[] = {
         {"If a Then b = 1 Else b = 2 'note",
-         {"If a Then      'note", "b = 1 ", "Else", "b = 2", "End If"}},
-        {"If a Then b = 1", {"  If a Then ", "  b = 1", "  End If"}},
+         {"If a Then     'note", "b = 1", "Else", "b = 2", "End If"}},
+        {"If a Then b = 1", {"If a Then", "b = 1", "End If"}},
         {"If s = \"Then Else\" Then x = \"a Else b\"",
-         {"  If s = \"Then Else\" Then ", "  x = \"a Else b\"", "  End If"}},
-        {"If a Then If b Then c", {"  If a Then ", "  If b Then c", "  End If"}},
+         {"If s = \"Then Else\" Then", "x = \"a Else b\"", "End If"}},
+        {"If a Then If b Then c", {"If a Then", "If b Then c", "End If"}},
+        {"if a then b", {"if a then", "b", "End If"}},
+        // A Rem comment is a statement that runs to the end of the line.
+        {"If a Then Rem x: y", {"If a Then", "Rem x: y", "End If"}},
+        {"If a Then b Else Rem x Else y", {"If a Then", "b", "Else", "Rem x Else y", "End If"}},
+        // An empty part gets no line of its own.
+        {"If Foo And Bar Then Foobar Else", {"If Foo And Bar Then", "Foobar", "Else", "End If"}},
+        {"If c Then Else x", {"If c Then", "Else", "x", "End If"}},
     };
     for (const auto& c : cases) {
         TPieces pieces;
@@ -41,7 +49,7 @@ TEST(SplitSingleLineIf, LinesThatMustStayWhole) {
              "If a Then If b Then c Else d",  // the Else is the inner If's
              "If a Then b: c",               // alone, "b:" would be a label
              "If a Then x = 1 Else b: c",
-             "If a THEN b",                  // no Then as written
+             "If a Then ' note",             // a block If with a comment
          }) {
         TPieces pieces;
         EXPECT_FALSE(SplitSingleLineIf(line, pieces)) << line;
@@ -52,7 +60,7 @@ TEST(SplitSingleLineIf, LinesThatMustStayWhole) {
 TEST(SplitSingleLineIf, OptionTurnsIfIntoBlockOnlyWhenSet) {
     const std::string input = Sub("If a Then b = 1 Else b = 2");
     ExpectStyled(input,
-                 Sub("    If a Then \n        b = 1 \n    Else\n        b = 2\n    End If"),
+                 Sub("    If a Then\n        b = 1\n    Else\n        b = 2\n    End If"),
                  With(Opt::IfThenSplit));
     EXPECT_EQ(Styled(input, Plain()), Sub("    If a Then b = 1 Else b = 2"));
 }
@@ -110,8 +118,27 @@ TEST(SplitColonStatements, SingleLineIfWithColonsIsLeftToTheIfRule) {
     EXPECT_EQ(Styled(input, With(Opt::MultiStatementSplit)), Sub("    If a Then b = 1: c = 2"));
     TOptionSet both = With(Opt::MultiStatementSplit);
     both.SetBool(Opt::IfThenSplit, true);
-    EXPECT_EQ(Styled(input, both),
-              Sub("    If a Then \n        b = 1\n        c = 2\n    End If"));
+    ExpectStyled(input, Sub("    If a Then\n        b = 1\n        c = 2\n    End If"), both);
+}
+
+TEST(SplitColonStatements, StatementsAfterAnIfStayWithIt) {
+    // Up to the If the line splits; the If keeps every statement after its
+    // Then, on its line or (with the If rule) in its block.
+    const TOptionSet colons = With(Opt::MultiStatementSplit);
+    for (const char* opener : {"Do", "Case 1", "Else", "With o", "For i = 1 To 2"}) {
+        SCOPED_TRACE(opener);
+        TPieces pieces;
+        ASSERT_TRUE(SplitColonStatements(std::string(opener) + ": If a Then Exit Do: c = 2", pieces));
+        EXPECT_EQ(pieces, (TPieces{opener, "If a Then Exit Do: c = 2"}));
+    }
+    ExpectStyled(Sub("Do: If a Then Exit Do: c = 2\nLoop"),
+                 Sub("    Do\n        If a Then Exit Do: c = 2\n    Loop"), colons);
+    TOptionSet both = colons;
+    both.SetBool(Opt::IfThenSplit, true);
+    ExpectStyled(Sub("Do: If a Then Exit Do: c = 2\nLoop"),
+                 Sub("    Do\n        If a Then\n            Exit Do\n            c = 2\n"
+                     "        End If\n    Loop"),
+                 both);
 }
 
 TEST(SplitRules, LineForSeveralRulesIsSplitByTheFirstAndEachStatementAppearsOnce) {
@@ -119,7 +146,7 @@ TEST(SplitRules, LineForSeveralRulesIsSplitByTheFirstAndEachStatementAppearsOnce
     o.SetBool(Opt::MultiVarSplit, true);
     o.SetBool(Opt::AlignMultiDimAs, false);
     const std::string styled = Styled(Sub("Dim a, b As Long: x = 1"), o);
-    EXPECT_EQ(styled, Sub("    Dim a As Long \n    Dim b As Long \n    x = 1"));
+    EXPECT_EQ(styled, Sub("    Dim a As Long\n    Dim b As Long\n    x = 1"));
 }
 
 TEST(SplitRules, ContinuedStatementIsNeverSplit) {
@@ -136,7 +163,7 @@ TEST(DateLiterals, OnlyDateShapedTextBetweenHashSignsIsALiteral) {
     EXPECT_EQ(DateLiteralLength("#1: Close #", 0), 0u);  // file numbers
     EXPECT_EQ(DateLiteralLength("#1, #", 0), 0u);
     EXPECT_EQ(DateLiteralLength("x# + #1/1/99#", 1), 0u);  // a type suffix
-    EXPECT_EQ(FindOutsideLiterals("a = #1/1/2000#, b", ','), 15);
+    EXPECT_EQ(FindOutsideLiterals("a = #1/1/2000#, b", ','), 14u);
 }
 
 }  // namespace

@@ -40,6 +40,7 @@ TEST(BuildFormTreeTest, ParsesTheEntryAndReleasesItsLines) {
     EXPECT_EQ(model->Nodes[2].Text, "VB.Form: frmMain");
     EXPECT_EQ(FormPropertyRows(model->Nodes[3])[0].Value, "\"M\"");
     EXPECT_EQ(model->Nodes[4].Text, "VB.Label: lbl");
+    EXPECT_FALSE(model->Unreadable);
 }
 
 TEST(BuildFormTreeTest, NothingWithoutFilesAndOnlyTheTopNodesForAnUnreadableFile) {
@@ -57,6 +58,13 @@ TEST(BuildFormTreeTest, NothingWithoutFilesAndOnlyTheTopNodesForAnUnreadableFile
     ASSERT_TRUE(model);
     ASSERT_EQ(model->Nodes.size(), 2u);
     EXPECT_EQ(model->Nodes[1].Text, "File: Gone.frm");
+    EXPECT_TRUE(model->Unreadable);
+    // A file that really holds the stand-in line is read, not missing.
+    dir.Write("Odd.frm", "NOT AVAILABLE\r\n");
+    project.AddFile("Odd.frm", ".FRM");
+    model = BuildFormTree(project, project.Head->Next.get());
+    ASSERT_TRUE(model);
+    EXPECT_FALSE(model->Unreadable);
 }
 
 TEST(BuildFormTreeTest, InventoryExampleInTheTreeOrder) {

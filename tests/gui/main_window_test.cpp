@@ -178,19 +178,6 @@ TEST_F(MainWindowTest, HiddenBarsFollowTheirCheckMarksAndOpeningStillWorks) {
     EXPECT_TRUE(toolbar->isChecked());
 }
 
-TEST_F(MainWindowTest, CommandsOfLaterWindowsSaySoAndChangeNothing) {
-    auto w = NewWindow();
-    ASSERT_TRUE(w->OpenProjectFile(kExample));
-    w->Tree()->setCurrentItem(FileNode(*w, 0));  // a form: every command is enabled
-    for (const char* name : {"btnCharts", "btnBuildFormTree", "btnShowCommentor"}) {
-        messages.clear();
-        Find(*w, name)->trigger();
-        ASSERT_EQ(messages.size(), 1u) << name;
-        EXPECT_NE(messages[0].Text.find("not available yet"), std::string::npos) << name;
-    }
-    EXPECT_TRUE(w->State().ProjectOpen);
-}
-
 TEST_F(MainWindowTest, AFileThatIsNoProjectLeavesNoProjectOpen) {
     auto w = NewWindow();
     const std::string binary = config.Write("junk.vbp", std::string("\x00\x01\x02\xff", 4));

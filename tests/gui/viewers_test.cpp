@@ -184,9 +184,6 @@ TEST(ViewSingle, SearchReportsNotFoundThroughTheHost) {
     EXPECT_EQ(host.Messages[0].Kind, MsgKind::Information);
     EXPECT_EQ(host.Messages[0].Text, "Not Found");
     EXPECT_EQ(w.memoSource()->TopLine(), 3);
-
-    w.findChild<QAction*>("btnPrint")->trigger();
-    EXPECT_EQ(host.Texts().back(), "Printing is not available yet.");
 }
 
 TEST(ViewSingle, UnreadableFileIsReportedAndTheWindowStays) {

@@ -133,5 +133,43 @@ TEST(OptionCatalogue, SpotChecks) {
     EXPECT_EQ(FindOption("General", "IfThenElseIndent"), nullptr);
 }
 
+// The rules name choice values; each name must stand for the caption the
+// user picks, so a reordered caption list cannot silently swap two modes.
+TEST(OptionCatalogue, NamedChoiceValuesMatchTheirCaptions) {
+    struct Row {
+        Opt Id;
+        int Value;
+        const char* Caption;
+    } rows[] = {
+        {Opt::GrpForNextProcessing, fnIgnore, "Ignore"},
+        {Opt::GrpForNextProcessing, fnAddVariable, "Add variable name to the Next"},
+        {Opt::GrpForNextProcessing, fnRemoveVariable, "Remove variable name from the Next"},
+        {Opt::GrpSingleLineComments, slLeaveAsIs, "Leave as is"},
+        {Opt::GrpSingleLineComments, slFixedColumn, "Use fixed column"},
+        {Opt::GrpSingleLineComments, slPriorLineIndent, "Start at indent level of prior line"},
+        {Opt::GrpSingleLineComments, slNextLineIndent, "Start at indent level of next line"},
+        {Opt::GrpSingleLineComments, slRemove, "Remove"},
+        {Opt::GrpInLineComments, ilLeaveAsIs, "Leave as is"},
+        {Opt::GrpInLineComments, ilFixedColumn, "Use fixed column:"},
+        {Opt::GrpInLineComments, ilRightBy, "Position to the right by:"},
+        {Opt::GrpInLineComments, ilRemove, "Remove"},
+        {Opt::GrpInLineCommentsFixedColUnavail, fcRightBy, "Position to the right by:"},
+        {Opt::GrpInLineCommentsFixedColUnavail, fcPreviousLine, "Place on previous line"},
+        {Opt::GrpInLineCommentsFixedColUnavail, fcNextLine, "Place on next line"},
+        {Opt::GrpInLineCommentsFixedColUnavail, fcRemove, "Remove"},
+        {Opt::GrpSubLevelComments, hsForms, "Add in form level code"},
+        {Opt::GrpSubLevelComments, hsModules, "Add in module level code"},
+        {Opt::GrpFunctionLevelComments, hsBoth, "Add in both form and module level code"},
+        {Opt::GrpBlankLines, blNoChange, "No change"},
+        {Opt::GrpBlankLines, blUseRules, "Use below rules"},
+        {Opt::GrpBlankLines, blRemoveAll, "Remove all blank lines"},
+    };
+    for (const Row& r : rows) {
+        const OptionDef& d = OptionInfo(r.Id);
+        ASSERT_LT(std::size_t(r.Value), d.Choices.size()) << d.Key;
+        EXPECT_STREQ(d.Choices[std::size_t(r.Value)], r.Caption) << d.Key;
+    }
+}
+
 }  // namespace
 }  // namespace plumora
