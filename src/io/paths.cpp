@@ -58,7 +58,8 @@ std::mutex gCacheMutex;
 int gCacheScopes = 0;
 std::unordered_map<std::string, TListing> gListings;
 // Paths whose spelling had to be corrected, with the path found: the same
-// file is looked up several times while a project opens and runs.
+// file is looked up several times while a project opens and runs, and a
+// path that does not exist can cost more to test than one that does.
 std::unordered_map<std::string, std::string> gCorrected;
 
 std::optional<std::string> CorrectedBefore(const std::string& local) {
@@ -221,8 +222,10 @@ std::optional<std::string> LocatePath(std::string_view path) {
     for (char& c : local) {
         if (c == '\\') c = '/';
     }
-    if (Exists(local)) return local;
+    // Within a run a spelling corrected once stays corrected while the file
+    // found is there, so every part of the run sees the same file.
     if (std::optional<std::string> before = CorrectedBefore(local)) return before;
+    if (Exists(local)) return local;
     std::optional<std::string> found = WalkIgnoringCase(local);
     if (found) RememberCorrected(local, *found);
     return found;

@@ -44,8 +44,9 @@ double FileSize(std::string_view path);
 // each directory at most once for its case-insensitive matches, so a
 // project of thousands of files named in another letter case than on disk
 // opens and styles in time linear in its size rather than quadratic. A
-// directory that changes is read again. Scopes may nest; the last one to end
-// forgets the listings.
+// directory that changes is read again, and a spelling once corrected keeps
+// leading to the file found while that file exists. Scopes may nest; the
+// last one to end forgets what they kept.
 class TDirectoryCacheScope {
 public:
     TDirectoryCacheScope();
