@@ -50,16 +50,15 @@ TTempFile::TTempFile(const std::string& target) {
     const std::filesystem::path dir = targetPath.parent_path();
     dir_ = dir.empty() ? std::string(".") : dir.string();
     name_ = targetPath.filename().string();
-    if (!gNamedOnly) {
+    // Linking an unnamed file into place goes through /proc; without it the
+    // file could never get its name.
+    static const bool procFds = ::access("/proc/self/fd", X_OK) == 0;
+    if (!gNamedOnly && procFds) {
         fd_ = ::open(dir_.c_str(), O_TMPFILE | O_RDWR | O_CLOEXEC, 0600);
-        // Linking an unnamed file into place goes through /proc; without it
-        // the file could never get its name.
-        if (fd_ >= 0 && ::access(ProcFdPath(fd_).c_str(), F_OK) == 0) {
+        if (fd_ >= 0) {
             unnamed_ = created_ = true;
             return;
         }
-        if (fd_ >= 0) ::close(fd_);
-        fd_ = -1;
     }
     path_ = HiddenPattern(dir_, name_);
     fd_ = ::mkostemp(path_.data(), O_CLOEXEC);
