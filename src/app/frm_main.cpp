@@ -34,6 +34,7 @@
 #include "settings/config_dir.h"
 #include "settings/frm_options.h"
 #include "settings/ini_file.h"
+#include "spelling/frm_spell_dialog.h"
 #include "ui/about_box.h"
 #include "ui/drag_starter.h"
 #include "ui/help_window.h"
@@ -123,6 +124,8 @@ TfrmMain::TfrmMain(QWidget* parent, TQtCommandHost::Answerer answerer)
     CreateViewerWindows();
     CreatePrintAndChartWindows();
     frmOptions_ = new TfrmOptions(options_, host_, this);
+    frmSpellDialog_ = new TfrmSpellDialog(host_, this);
+    frmOptions_->SetSpellCheckerOptions([this] { frmSpellDialog_->ConfigureSpeller(); });
     LoadSettings();
     DisableProjectControls();
 }
@@ -594,13 +597,8 @@ void TfrmMain::btnProcessClick() {
     };
     {
         const TRunEnd end{*this};
-        // No spelling dialog yet: the formatter skips spell checking, and the
-        // user who asked for it is told so rather than left to wonder.
-        if (options_.Bool(Opt::SpellingPerform)) {
-            ShowInformation(host_, "The spell checker is not available yet: the files are "
-                                   "styled without spell checking.");
-        }
-        RunProcessCommand(state_, options_, *runHost_, nullptr);
+        RunProcessCommand(state_, options_, *runHost_,
+                          frmSpellDialog_->PrepareRun(options_, *state_.Project));
     }
     if (closeAfterRun_) {
         closeAfterRun_ = false;

@@ -32,6 +32,7 @@ class TfrmCopyFiles;
 class TfrmLeftorRight;
 class TfrmOptions;
 class TfrmProcessing;
+class TfrmSpellDialog;
 class TfrmStaticProcessing;
 class TfrmViewDual;
 
@@ -70,6 +71,8 @@ public:
     TfrmViewDual* Preview() const { return frmViewDual_; }
     // The busy window of the side-by-side viewers' Diff.
     TfrmStaticProcessing* StaticProcessing() const { return frmStaticProcessing_; }
+    // The spelling dialog with its speller, hidden between words.
+    TfrmSpellDialog* SpellDialog() const { return frmSpellDialog_; }
 
     // The print-side question of the side-by-side viewers and the chart
     // selector, hidden while not shown.
@@ -176,6 +179,7 @@ private:
     TfrmStaticProcessing* frmStaticProcessing_ = nullptr;  // owned by this window, hidden between uses
     TfrmLeftorRight* frmLeftorRight_ = nullptr;      // owned by this window, hidden between uses
     TfrmChartSelector* frmChartSelector_ = nullptr;  // owned by this window, hidden between uses
+    TfrmSpellDialog* frmSpellDialog_ = nullptr;            // owned by this window, hidden between words
 };
 
 }  // namespace plumora

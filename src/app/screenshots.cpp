@@ -25,6 +25,8 @@
 #include "processing/frm_processing.h"
 #include "settings/frm_options.h"
 #include "settings/frm_save_or_load.h"
+#include "spelling/frm_spell_dialog.h"
+#include "spelling/qt_spelling_pictures.h"
 #include "ui/about_box.h"
 #include "ui/big_text.h"
 #include "ui/help_window.h"
@@ -244,6 +246,10 @@ QStringList RenderScreenshots(const QString& outputDir, const QString& projectFi
     about.show();
     shoot.Grab(&about, "11-about");
     about.hide();
+
+    if (!GrabSpellingWindows(*frmMain.SpellDialog(), *frmMain.State().Project,
+                             [&](QWidget* w, const QString& name) { return shoot.Grab(w, name); }))
+        return error = shoot.error, shoot.written;
 
     frmMain.close();
     error = shoot.error;

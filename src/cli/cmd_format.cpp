@@ -96,7 +96,8 @@ int RunFormat(const std::vector<std::string>& args) {
     options.Load(ini);
     options.LoadCommentHeaders(host);
     if (options.Bool(Opt::SpellingPerform))
-        std::cerr << "plumora-cli: spell checking needs the desktop program; skipped\n";
+        std::cerr << "plumora-cli: spell checking asks about each word, which the desktop program "
+                     "does; styled without it (plumora-cli spell reports the unknown words)\n";
 
     TVBSrcFormatter formatter(options);
     formatter.VBTabStops = ReadVBTabStops();

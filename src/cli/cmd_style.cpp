@@ -148,7 +148,8 @@ int RunStyle(const std::vector<std::string>& args) {
     }
     if (int status = SelectOnly(*state.Project, opts.Only); status != kExitOk) return status;
     if (options.Bool(Opt::SpellingPerform))
-        std::cerr << "plumora-cli: spell checking needs the desktop program; skipped\n";
+        std::cerr << "plumora-cli: spell checking asks about each word, which the desktop program "
+                     "does; styled without it (plumora-cli spell reports the unknown words)\n";
 
     if (opts.Check) return RunCheck(state, options, host, opts.Diff);
 

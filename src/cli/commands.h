@@ -36,5 +36,6 @@ int RunDiff(const std::vector<std::string>& args);
 int RunFormTree(const std::vector<std::string>& args);
 int RunStyle(const std::vector<std::string>& args);
 int RunStats(const std::vector<std::string>& args);
+int RunSpell(const std::vector<std::string>& args);
 
 }  // namespace plumora::cli

@@ -43,6 +43,15 @@ const std::vector<CliCommand>& Commands() {
          "    --csv      print CSV (Chart,Label,Value) for spreadsheets\n"
          "    --yes      answer OK when a listed file is not a text file\n",
          RunStats},
+        {"spell", "FILE...|PROJECT",
+         "report unknown words of comments and literals (exit 1 when any)",
+         "  --comments         check comments only\n"
+         "    --literals         check string literals only\n"
+         "    --dictionary LANG  the Hunspell dictionary to use (default en_US)\n"
+         "    --words FILE       words to accept, one a line (may be repeated)\n"
+         "    --no-suggestions   report the words without looking up suggestions\n"
+         "    --yes              answer OK when a listed file is not a text file\n",
+         RunSpell},
     };
     return commands;
 }

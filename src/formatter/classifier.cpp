@@ -46,9 +46,10 @@ bool IsStandaloneKeyword(std::string_view word) {
 namespace {
 
 // The tests on code already cleaned by CleanCode.
+// A label is a name or a line number directly followed by ":" (not ":=");
+// `Else:` and `Loop:` are statements, and `x = 1:` is no label either.
 bool IsLabelCode(std::string_view u) {
     if (u.empty()) return false;
-    if (u.back() == ':') return true;
     std::size_t i = 0;
     if (u[0] >= '0' && u[0] <= '9') {
         while (i < u.size() && u[i] >= '0' && u[i] <= '9') ++i;
@@ -58,7 +59,9 @@ bool IsLabelCode(std::string_view u) {
     } else {
         return false;
     }
-    return i < u.size() && u[i] == ':' && (i + 1 == u.size() || u[i + 1] != '=');
+    if (i < u.size() && u[i] == ':') return i + 1 == u.size() || u[i + 1] != '=';
+    // "Name :" with blanks before the colon and nothing after it.
+    return u.back() == ':' && TrimView(u.substr(i, u.size() - 1 - i)).empty() && i > 0;
 }
 
 bool EndsWithContinuationCode(std::string_view u) {
@@ -75,7 +78,9 @@ bool IsSingleLineIfCode(std::string_view u) {
          p = t.find("THEN", p + 1)) {
         bool wordStart = !IsIdentChar(t[p - 1]);
         bool wordEnd = p + 4 == t.size() || !IsIdentChar(t[p + 4]);
-        if (wordStart && wordEnd) return p + 4 < t.size();
+        // A statement must follow; nothing but ":" after Then is taken for
+        // a block If, as the safety net reads it.
+        if (wordStart && wordEnd) return t.find_first_not_of(": ", p + 4) != std::string_view::npos;
     }
     return false;
 }
@@ -93,6 +98,9 @@ namespace {
 bool IsIfThenRem(std::string_view u, const TLineScan& scan) {
     if (scan.Rem == kNone || u.size() < 7) return false;
     std::string_view t = WithoutLineNumber(u);
+    // `If a Then Rem x` and `If a Then: Rem x`: the code ends with Then and
+    // perhaps ":" separators.
+    while (!t.empty() && (t.back() == ':' || t.back() == ' ')) t.remove_suffix(1);
     return t.size() >= 7 && t.substr(0, 3) == "IF " && t.substr(t.size() - 5) == " THEN";
 }
 }  // namespace
@@ -109,7 +117,10 @@ TLineFacts AnalyseLine(std::string_view line) {
     const std::string_view lead = TrimLeftView(line);
     facts.Blank = lead.empty();
     facts.CommentLine = !lead.empty() && lead[0] == '\'';
-    facts.Kind = facts.CommentLine || facts.Blank ? TStatementKind(skOther) : Classify(lead);
+    facts.Kind = facts.CommentLine || facts.Blank
+                     ? TStatementKind(skOther)
+                     : ClassifyStatement(WithoutLineNumber(TrimLeftView(
+                           TrimRightView(line.substr(0, facts.Scan.CodeEnd)))));
     facts.Continued = facts.Scan.Continued;
     if (facts.CommentLine || facts.Blank) return facts;
     std::string_view u = CleanCode(line, facts.Scan);
@@ -242,8 +253,28 @@ TStatementKind ClassifyStatement(std::string_view t) {
     return kind;
 }
 
+// Only the code counts: `Case' 4` and `Case    ' 4` are the same statement,
+// whatever comment placement makes of the blanks before the comment.
 TStatementKind Classify(std::string_view line) {
-    return ClassifyStatement(WithoutLineNumber(TrimLeftView(line)));
+    return ClassifyStatement(WithoutLineNumber(TrimLeftView(CodePart(line))));
+}
+
+bool HasOptionExplicitStatement(std::string_view line) {
+    // Most lines hold no "Option" at all.
+    if (line.find_first_of("oO") == std::string_view::npos) return false;
+    const TLineScan scan = ScanLine(line);
+    auto isIt = [&](std::size_t from, std::size_t to) {
+        std::string_view t = TrimView(line.substr(from, to - from));
+        return StartsWithNoCase(t, "OPTION EXPLICIT") && (t.size() == 15 || IsTrimmed(t[15]));
+    };
+    std::size_t start = 0;
+    bool found = false;
+    ForEachStatementColon(line, scan.CodeEnd, [&](std::size_t colon) {
+        found = isIt(start, colon);
+        start = colon + 1;
+        return !found;
+    });
+    return found || isIt(start, scan.CodeEnd);
 }
 
 int NextLoopCount(std::string_view line) {

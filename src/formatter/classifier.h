@@ -43,6 +43,10 @@ struct TLineFacts {
 };
 TLineFacts AnalyseLine(std::string_view line);
 
+// True when one of the line's statements is `Option Explicit` (any case,
+// at the start of the line or after a ":").
+bool HasOptionExplicitStatement(std::string_view line);
+
 // How many loops a `Next` line closes: one per variable it names, at least 1.
 int NextLoopCount(std::string_view line);
 

@@ -112,10 +112,12 @@ TLineScan ScanLine(std::string_view line) {
     // A line number: digits followed by a blank or the end.
     std::size_t d = i;
     while (d < line.size() && IsDigit(line[d])) ++d;
-    if (d > i && (d == line.size() || IsBlankChar(line[d])))
-        for (i = d; i < line.size() && IsBlankChar(line[i]);) ++i;
-    bool atStatement = true;
     std::size_t codeEnd = 0;  // one past the last non-blank code character
+    if (d > i && (d == line.size() || IsBlankChar(line[d]))) {
+        codeEnd = d;  // the line number is code
+        for (i = d; i < line.size() && IsBlankChar(line[i]);) ++i;
+    }
+    bool atStatement = true;
     for (; i < line.size();) {
         const char c = line[i];
         if (c == '"') {

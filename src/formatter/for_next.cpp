@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "formatter/line_ops.h"
+#include "formatter/classifier.h"
 #include "formatter/code_scan.h"
 
 namespace plumora {
@@ -97,7 +98,9 @@ bool ForNextStep(std::string& line, std::vector<std::string>& stack, int mode) {
     const std::string top = stack.empty() ? std::string() : stack.back();
     Pop(stack, std::max(1, named));
     if (mode != fnAddVariable && mode != fnRemoveVariable) return false;
-    if (named > 1 || RemStart(statement) > 0) return false;
+    // Several loops, a Rem, or a statement continued with " _" on the next
+    // line: rewriting it would cut the statement or lose a variable.
+    if (named > 1 || RemStart(statement) > 0 || EndsWithContinuation(code)) return false;
     // Adding needs a variable to add: with none known the line stays as
     // written rather than lose the one it names.
     if (mode == fnAddVariable && top.empty()) return false;

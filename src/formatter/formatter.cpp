@@ -33,7 +33,7 @@ TVBSrcFormatter::TVBSrcFormatter(const TOptionSet& options, IRunHost* runHost,
 namespace {
 
 bool IsDescriptionEnd(std::string_view line) {
-    std::string_view t = TrimView(line);
+    std::string_view t = TrimRightView(line);
     return t.size() == 3 && StartsWithNoCase(t, "END");
 }
 
@@ -42,14 +42,8 @@ bool IsDescriptionBegin(std::string_view line) {
     return StartsWithNoCase(t, "BEGIN") && (t.size() == 5 || t[5] == ' ');
 }
 
-// `Option Explicit` in any letter case and at any indentation, as Visual
-// Basic reads it; also inside a #If branch.
-bool HasOptionExplicit(std::string_view line) {
-    std::string_view t = TrimLeftView(line);
-    if (!StartsWithNoCase(t, "OPTION EXPLICIT")) return false;
-    return t.size() == 15 || IsBlankChar(t[15]) || t[15] == '\'' || t[15] == ':';
-}
-
+// The Attribute lines right below the description block, written by Visual
+// Basic in column 1.
 bool IsAttribute(std::string_view line) { return line.substr(0, 9) == "Attribute"; }
 
 // An If statement continued over several lines is a single-line If when its
@@ -175,24 +169,33 @@ bool TVBSrcFormatter::RunPreamble(std::size_t count, TextAt textAt, std::size_t&
 
     bool hasOptionExplicit = false;
     long descriptionEnd = -1;
-    if (procedure < count) {
+    // Forms, classes and user controls open with VERSION and their block;
+    // a module has none, whatever lines of its code look like.
+    bool described = false;
+    if (count > 0) {
+        ExpandTabs(textAt(0), VBTabStops, buf);
+        described = StartsWithNoCase(TrimLeftView(buf), "VERSION ");
+    }
+    if (procedure < count && described) {
         for (std::size_t i = procedure + 1; i-- > 0;) {
             ExpandTabs(textAt(i), VBTabStops, buf);
-            if (HasOptionExplicit(buf)) hasOptionExplicit = true;
-            if (IsDescriptionEnd(buf) && TrimRightView(buf).size() == 3) {
+            if (IsDescriptionEnd(buf)) {
                 descriptionEnd = long(i);
                 break;
             }
         }
-    } else {
-        for (std::size_t i = count; i-- > 0;) {
-            ExpandTabs(textAt(i), VBTabStops, buf);
-            if (HasOptionExplicit(buf)) hasOptionExplicit = true;
-        }
+    } else if (described) {
         // Without a procedure the block cannot be found by walking back from
         // one; it must still pass through untouched, or Visual Basic will not
         // load the form again.
         descriptionEnd = FindLeadingDescriptionEnd(count, textAt, VBTabStops, buf);
+    }
+
+    // Option Explicit anywhere counts (Visual Basic would refuse a second
+    // one, and the safety net does).
+    for (std::size_t i = 0; i < count && !hasOptionExplicit; ++i) {
+        ExpandTabs(textAt(i), VBTabStops, buf);
+        hasOptionExplicit = HasOptionExplicitStatement(buf);
     }
 
     firstCode = 0;
@@ -204,19 +207,22 @@ bool TVBSrcFormatter::RunPreamble(std::size_t count, TextAt textAt, std::size_t&
         firstCode = std::size_t(descriptionEnd) + 1;
     }
 
+    // Option Explicit goes after the Attribute lines that follow the block;
+    // those lines take the way of every line (one may hold more statements).
+    option_explicit_at_ = kNone;
     if (!hasOptionExplicit && options_.Bool(Opt::OptionExplicitInsert)) {
         Modified = true;
-        while (firstCode < count) {
-            ExpandTabs(textAt(firstCode), VBTabStops, buf);
-            if (!IsAttribute(buf)) break;
-            AppendOutput(buf, false);
-            ++firstCode;
+        std::size_t at = firstCode;
+        bool continued = false;  // never between a line and its continuation
+        while (at < count) {
+            ExpandTabs(textAt(at), VBTabStops, buf);
+            if (!IsAttribute(buf) && !continued) break;
+            const TLineScan scan = ScanLine(buf);
+            continued = scan.Continued || scan.CommentContinued;
+            ++at;
         }
-        AppendOutput(kOptionExplicitLine, true);
-        state_.PrevLine = kOptionExplicitLine;
-        // Where blank lines are removed, an inserted one would be removed by
-        // the next styling, so the result would not be stable.
-        if (opt_.BlankLineMode == blNoChange) AppendOutput(std::string(), true);
+        // A file that ends inside a continued statement has no place for it.
+        if (!(at == count && continued)) option_explicit_at_ = at;
     }
 
     if (run_host_) {
@@ -243,6 +249,7 @@ bool TVBSrcFormatter::RunPassOver(std::size_t count, TextAt textAt, ChangedAt ch
             run_host_->SetPosition(int(i));
             if (run_host_->PumpMessages()) return false;
         }
+        if (i == option_explicit_at_) InsertOptionExplicit(textAt(i));
         TWorkLine line;
         if (!spare_.empty()) {
             line.Original = std::move(spare_.back());
@@ -266,7 +273,9 @@ bool TVBSrcFormatter::RunPassOver(std::size_t count, TextAt textAt, ChangedAt ch
         if (commentText) {
             line.CommentText = true;
             state_.InCommentText = EndsWithContinuationMark(line.Text);
+            FlushDeclarationGroup(true);  // written in order, after its comment's line
             Emit(std::move(line));
+            HeaderAfter(state_.InCommentText, state_.NextLine);
             continue;
         }
 
@@ -274,10 +283,11 @@ bool TVBSrcFormatter::RunPassOver(std::size_t count, TextAt textAt, ChangedAt ch
         if (rules_.SpellCheck) SpellCheckLine(line.Text);
         const TLineFacts facts = AnalyseLine(line.Text);
         const bool continuedBefore = state_.Indent.InContinuation;
-        if (rules_.HeaderComments && IsProcedureStart(facts.Kind) && !continuedBefore) {
-            HeaderBefore(DeclarationStatement(
-                JoinContinuedLine(count, textAt, i, line.Text, VBTabStops, scratch_)));
-        }
+        // The whole declaration, continuation lines joined, for the header.
+        declaration_.clear();
+        if (rules_.HeaderComments && IsProcedureStart(facts.Kind) && !continuedBefore)
+            declaration_ = DeclarationStatement(
+                JoinContinuedLine(count, textAt, i, line.Text, VBTabStops, scratch_));
         continued_single_line_if_ = !continuedBefore && facts.Kind == skIf && facts.Continued &&
                                     !facts.SingleLineIf &&
                                     IsContinuedSingleLineIf(count, textAt, i, line.Text,
@@ -285,8 +295,27 @@ bool TVBSrcFormatter::RunPassOver(std::size_t count, TextAt textAt, ChangedAt ch
         StyleLine(std::move(line), continuedBefore, state_.NextLine);
         state_.HeaderStart = kNone;
     }
+    if (option_explicit_at_ == count) InsertOptionExplicit({});
     FlushDeclarationGroup(false);  // a group at the very end is not aligned
     return true;
+}
+
+void TVBSrcFormatter::InsertOptionExplicit(std::string_view next) {
+    // The inserted line takes the way of every line, so that its comment is
+    // placed as the next styling will place it.
+    TWorkLine line;
+    line.Text = kOptionExplicitLine;
+    line.Made = true;
+    ExpandTabs(next, VBTabStops, scratch_);
+    const std::string following = scratch_;
+    LayOutLine(std::move(line), following);
+    // Where blank lines are removed, an inserted one would be removed by the
+    // next styling, so the result would not be stable.
+    if (opt_.BlankLineMode == blNoChange) {
+        TWorkLine blank;
+        blank.Made = true;
+        Emit(std::move(blank));
+    }
 }
 
 void TVBSrcFormatter::StyleLine(TWorkLine line, bool continuedBefore, std::string_view next) {
@@ -321,6 +350,10 @@ void TVBSrcFormatter::StyleLine(TWorkLine line, bool continuedBefore, std::strin
 void TVBSrcFormatter::LayOutLine(TWorkLine line, std::string_view next) {
     const TLineFacts facts = AnalyseLine(line.Text);
     const bool continuedBefore = line.ContinuedBefore;
+    // Also for a procedure that a split put on a line of its own
+    // (`#If A Then: Sub B()`), as the next styling will find it.
+    if (rules_.HeaderComments && IsProcedureStart(facts.Kind) && !continuedBefore)
+        HeaderBefore(line.Made ? DeclarationStatement(line.Text) : declaration_);
     if (opt_.Indent && rules_.Indentation) {
         if (!facts.Label)
             IndentLine(line.Text, facts, continued_single_line_if_ && !line.Made, state_.Indent,
@@ -330,7 +363,8 @@ void TVBSrcFormatter::LayOutLine(TWorkLine line, std::string_view next) {
     } else {
         state_.Indent.DeclarationDirective = false;
     }
-    if (rules_.ForNextVariable && opt_.ForNextMode != fnIgnore)
+    // A line that continues a statement starts none.
+    if (rules_.ForNextVariable && opt_.ForNextMode != fnIgnore && !continuedBefore)
         ForNextStep(line.Text, state_.ForNextStack, opt_.ForNextMode);
 
     // Blank lines by the kind of statement; a statement continued with " _"
@@ -352,8 +386,14 @@ void TVBSrcFormatter::LayOutLine(TWorkLine line, std::string_view next) {
     state_.InCommentText = facts.Scan.CommentContinued;
 
     // Where a comment moved off the line may go.
-    line.RoomAbove = !continuedBefore && !IsAttribute(line.Text);
-    line.RoomBelow = !facts.Continued && !IsAttribute(next);
+    line.RoomAbove = !continuedBefore && !IsAttributeLine(line.Text);
+    // Nor below an Attribute line: the lines under a procedure up to its
+    // header must stay as they are.
+    // Below a procedure line goes its header (after its Attribute lines):
+    // a comment there would hide the header from the guard against a second.
+    line.RoomBelow = !facts.Continued && !IsAttributeLine(next) && !IsAttributeLine(line.Text) &&
+                     !(IsProcedureStart(facts.Kind) &&
+                       WantsHeader(facts.Kind, false, FileKind, options_));
 
     const bool declaration =
         rules_.DimAsAlignment && opt_.AlignAs && !facts.Continued && !continuedBefore &&
@@ -367,10 +407,16 @@ void TVBSrcFormatter::LayOutLine(TWorkLine line, std::string_view next) {
         FinishLine(std::move(line));
     }
 
-    if (state_.HeaderPending && !facts.Continued && !IsAttribute(next)) {
-        state_.HeaderPending = false;
-        EmitHeader(state_.HeaderDeclaration, false, next);
-    }
+    HeaderAfter(facts.Continued || facts.Scan.CommentContinued, next);
+}
+
+// The header "after" a procedure goes below its whole declaration, below a
+// comment the declaration line continues with " _", and below the Attribute
+// lines Visual Basic keeps directly under it.
+void TVBSrcFormatter::HeaderAfter(bool continued, std::string_view next) {
+    if (!state_.HeaderPending || continued || IsAttributeLine(next)) return;
+    state_.HeaderPending = false;
+    EmitHeader(state_.HeaderDeclaration, false, next);
 }
 
 void TVBSrcFormatter::FlushDeclarationGroup(bool align) {
@@ -388,14 +434,16 @@ void TVBSrcFormatter::FlushDeclarationGroup(bool align) {
 void TVBSrcFormatter::FinishLine(TWorkLine line) {
     if (rules_.CommentPlacement && line.Text.find('\'') != std::string::npos &&
         ScanLine(line.Text).Comment != kNone) {
-        if (!SpecialRemove(line.Text, ScanLine(line.Text), options_)) {
+        // A line that continues a statement stays, whatever it holds: taking
+        // it away would join the statement to the line after it.
+        if (!line.ContinuedBefore && !SpecialRemove(line.Text, ScanLine(line.Text), options_)) {
             spare_.push_back(std::move(line.Original));
             return;  // nothing is left of the line
         }
         const TLineScan scan = ScanLine(line.Text);
         if (scan.Comment != kNone && IsCommentOnly(line.Text)) {
             PlaceSingleLineComment(line.Text, options_, state_.PrevIndent, state_.Indent.Current,
-                                   scan.CommentContinued);
+                                   scan.CommentContinued || line.ContinuedBefore);
         } else if (scan.Comment != kNone) {
             std::string moved;
             const TCommentMove move =
@@ -406,6 +454,20 @@ void TVBSrcFormatter::FinishLine(TWorkLine line) {
                 TWorkLine comment;
                 comment.Text = std::move(moved);
                 comment.Made = true;
+                // A comment line the single-line rules empty is removed:
+                // the next styling would drop the empty line.
+                const bool keep = [&] {
+                    std::string probe = comment.Text;
+                    PlaceSingleLineComment(probe, options_, 0, 0);
+                    return !TrimView(probe).empty();
+                }();
+                if (!keep) {
+                    const int after = line.BlankLinesAfter;
+                    line.BlankLinesAfter = 0;
+                    Emit(std::move(line));
+                    state_.BlankLinesAfter += after;
+                    return;
+                }
                 if (move == TCommentMove::Above) {
                     PlaceSingleLineComment(comment.Text, options_, state_.PrevIndent,
                                            state_.Indent.Current);
@@ -462,7 +524,11 @@ void TVBSrcFormatter::Emit(TWorkLine line) {
         state_.BlankLinesAfter = 0;
         if (rules_.CommentBlocks && opt_.Frames) {
             TCommentGroup& group = state_.Comments;
-            const bool commentOnly = IsCommentOnly(line.Text) && !ScanLine(line.Text).CommentContinued;
+            // A comment that continues a statement, or goes on below with
+            // " _", belongs to no group: a frame beside it would become
+            // part of that statement or comment.
+            const bool commentOnly = IsCommentOnly(line.Text) && !line.ContinuedBefore &&
+                                     !ScanLine(line.Text).CommentContinued;
             if (commentOnly) {
                 AddToCommentGroup(group, Output.size());
             } else if (group.Count > 0) {
@@ -509,6 +575,13 @@ void TVBSrcFormatter::EmitHeader(const std::string& declaration, bool before,
         TWorkLine line;
         line.Text = text;
         line.Made = true;
+        // A header line ending in " _" would take the next line into the
+        // comment (a value copied from an odd declaration).
+        while (EndsWithContinuationMark(line.Text)) {
+            TrimRight(line.Text);
+            line.Text.pop_back();
+            TrimRight(line.Text);
+        }
         const TLineScan scan = ScanLine(line.Text);
         // A header line the comment rules would take away is not written.
         if (!SpecialRemove(line.Text, scan, options_)) continue;

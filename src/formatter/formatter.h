@@ -146,6 +146,7 @@ private:
     template <class TextAt>
     bool RunPreamble(std::size_t count, TextAt textAt, std::size_t& firstCode);
     void ReadPassOptions(int pass);
+    void InsertOptionExplicit(std::string_view next);
 
     // The rules of one line after the before-line hooks: splitting, then
     // each piece through LayOutLine.
@@ -169,6 +170,7 @@ private:
     // Header comments: those before a procedure are written at once, those
     // after it once its declaration and Attribute lines are written.
     void HeaderBefore(const std::string& declaration);
+    void HeaderAfter(bool continued, std::string_view next);
     void EmitHeader(const std::string& declaration, bool before, std::string_view neighbour);
 
     // Spell checking of pass 1.
@@ -190,6 +192,11 @@ private:
     // The input line is an If continued with " _" whose whole statement is a
     // single-line If (worked out by looking ahead).
     bool continued_single_line_if_ = false;
+    // The input line before which this pass inserts Option Explicit; npos
+    // when it does not.
+    std::size_t option_explicit_at_ = std::string::npos;
+    // The declaration the input line starts, continuation lines joined.
+    std::string declaration_;
     TStyledLines pass_input_;  // the previous pass's Output, input of passes 2 and 3
 
     // Buffers reused from line to line so a pass does not allocate per line.

@@ -103,7 +103,7 @@ void IndentLine(std::string& line, const TLineFacts& facts, bool continuedSingle
     if (state.InContinuation) {
         width = std::max(state.Current, 0) + options.Int(Opt::LineContinueIndent);
     } else if (facts.SingleLineIf || continuedSingleLineIf) {
-        statement = TrimView(statement);
+        statement = TrimLeftView(statement);
         width = state.Current;
         state.InSingleLineIf = continuedSingleLineIf;
     } else if (IsDirective(statement) && (k == skElse || k == skElseIf || k == skEndIf) &&

@@ -164,8 +164,9 @@ private:
                 Push(base + i, 1, line, tkSep);
                 ++i;
             } else if (c == '_' && (i == 0 || IsTrimmed(s[i - 1])) &&
-                       TrimView(s.substr(i + 1)).empty()) {
-                return true;
+                       (TrimView(s.substr(i + 1)).empty() ||
+                        TrimLeftView(s.substr(i + 1)).front() == '\'')) {
+                return true;  // continued (a comment after the "_" is read past)
             } else if (IsWordChar(c)) {
                 std::size_t j = i + 1;
                 while (j < s.size() && (IsWordChar(s[j]) || (s[j] == '#' && IsIdentChar(s[j - 1]))))
@@ -240,6 +241,14 @@ private:
                 s = end;
                 continue;
             }
+            // The one Option Explicit styling may insert is taken out of the
+            // styled text before it is compared, wherever it stands.
+            if (skip_option_explicit_ && end == k + 2 && Word(k, end, "OPTION") &&
+                Word(k + 1, end, "EXPLICIT")) {
+                skip_option_explicit_ = false;
+                s = end;
+                continue;
+            }
             if (form_.NextVariables && Word(k, end, "NEXT")) {
                 bool several = false;
                 for (std::size_t i = k + 1; i < end; ++i)
@@ -263,6 +272,7 @@ private:
             EmitFixed(kScopeOpen, line, tkPunct);
             Normalize(then + 1, e);
             EmitFixed(kScopeClose, line, tkPunct);
+            EmitFixed(":", line, tkSep);  // the If statement ends with its line
             return;
         }
         EmitFixed(":", line, tkSep);
@@ -362,6 +372,9 @@ private:
     std::size_t pos_ = 0;
     bool last_sep_ = true;
     bool in_comment_text_ = false;
+
+public:
+    bool skip_option_explicit_ = false;
 };
 
 // A literal is data: byte for byte (a tab in it too), unless spelling
@@ -378,12 +391,8 @@ bool Same(const TToken& a, const TToken& b, bool spelledLiterals) {
 // `Option Explicit` anywhere in the source: then none may be inserted.
 template <class SourceAt>
 bool SourceHasOptionExplicit(std::size_t count, SourceAt sourceAt) {
-    for (std::size_t i = 0; i < count; ++i) {
-        std::string_view t = TrimLeftView(sourceAt(i));
-        if (t.size() >= 15 && SameNoCase(t.substr(0, 15), "OPTION EXPLICIT") &&
-            (t.size() == 15 || IsTrimmed(t[15]) || t[15] == '\'' || t[15] == ':'))
-            return true;
-    }
+    for (std::size_t i = 0; i < count; ++i)
+        if (HasOptionExplicitStatement(sourceAt(i))) return true;
     return false;
 }
 
@@ -400,8 +409,8 @@ std::optional<TSafetyNetReport> Compare(std::size_t sourceCount, SourceAt source
         options.Bool(Opt::SpellingPerform) && options.Bool(Opt::SpellingLiterals);
     TTokenStream<SourceAt> src(sourceCount, sourceAt, form);
     TTokenStream<StyledAt> sty(styledCount, styledAt, form);
-    bool mayInsertOptionExplicit = options.Bool(Opt::OptionExplicitInsert) &&
-                                   !SourceHasOptionExplicit(sourceCount, sourceAt);
+    sty.skip_option_explicit_ = options.Bool(Opt::OptionExplicitInsert) &&
+                                !SourceHasOptionExplicit(sourceCount, sourceAt);
 
     TToken a, b;
     bool ha = src.Next(a), hb = sty.Next(b);
@@ -419,15 +428,6 @@ std::optional<TSafetyNetReport> Compare(std::size_t sourceCount, SourceAt source
         if (hb && !ha && b.Kind == tkSep) {
             hb = sty.Next(b);
             continue;
-        }
-        if (hb && mayInsertOptionExplicit && b.Kind == tkWord && SameNoCase(sty.Text(b), "OPTION")) {
-            TToken c;
-            if (sty.Next(c) && c.Kind == tkWord && SameNoCase(sty.Text(c), "EXPLICIT")) {
-                mayInsertOptionExplicit = false;
-                hb = sty.Next(b);
-                if (hb && b.Kind == tkSep) hb = sty.Next(b);
-                continue;
-            }
         }
         TSafetyNetReport report;
         report.FileName = std::string(fileName);

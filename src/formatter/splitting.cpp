@@ -120,10 +120,27 @@ bool SplitColonStatements(std::string_view line, TPieces& pieces) {
 
 namespace {
 
+bool SplitOnceUnchecked(std::string_view line, const TSplitRules& rules, TPieces& pieces);
+
+// A piece that ends with " _" would join the next piece to it.
 bool SplitOnce(std::string_view line, const TSplitRules& rules, TPieces& pieces) {
+    if (!SplitOnceUnchecked(line, rules, pieces)) return false;
+    for (const std::string& piece : pieces) {
+        const TLineScan scan = ScanLine(piece);
+        if (scan.Continued || scan.CommentContinued) {
+            pieces.clear();
+            return false;
+        }
+    }
+    return true;
+}
+
+bool SplitOnceUnchecked(std::string_view line, const TSplitRules& rules, TPieces& pieces) {
     const TLineFacts facts = AnalyseLine(line);
-    if (facts.Continued || facts.Scan.CommentContinued || facts.Label || facts.CommentLine ||
-        facts.Blank)
+    // A string literal left open at the end of the line ends with text
+    // (blanks too) that a piece must not lose.
+    if (facts.Continued || facts.Scan.CommentContinued || facts.Scan.OpenLiteral || facts.Label ||
+        facts.CommentLine || facts.Blank)
         return false;
     if (rules.Variables && IsMultiVarDeclaration(line) &&
         SplitVariables(line, rules.CorrectAsProblem, pieces))

@@ -9,6 +9,7 @@
 #include <QKeySequence>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
 #include <QShowEvent>
@@ -312,8 +313,13 @@ void TfrmOptions::FunctionTemplateFileClick() {
                       Opt::FunctionLevelCommentsFile);
 }
 
+void TfrmOptions::SetSpellCheckerOptions(std::function<void()> show) {
+    spellCheckerOptions_ = std::move(show);
+    btnSpellOptions_->setEnabled(static_cast<bool>(spellCheckerOptions_));
+}
+
 void TfrmOptions::SpellOptionsClick() {
-    ShowInformation(host_, "The spell checker's options are not available yet.");
+    if (spellCheckerOptions_) spellCheckerOptions_();
 }
 
 void TfrmOptions::HelpClick() { ShowHelpContext(this, helpContext_); }

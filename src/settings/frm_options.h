@@ -62,6 +62,10 @@ public:
     std::function<QString(QWidget* parent, const QString& start)> ChooseDirectory;
     TTemplateFileDialogs TemplateDialogs;
 
+    // What "Configure Spell Checker" opens: the speller's options. The
+    // button is disabled until it is set.
+    void SetSpellCheckerOptions(std::function<void()> show);
+
     // The template buttons beside "Load from file:".
     void SubTemplateFileClick();
     void FunctionTemplateFileClick();
@@ -122,6 +126,7 @@ private:
     QToolButton* btnFunctionFile_ = nullptr;
     QToolButton* btnSelectDirectory_ = nullptr;
     QPushButton* btnSpellOptions_ = nullptr;
+    std::function<void()> spellCheckerOptions_;
 };
 
 }  // namespace plumora

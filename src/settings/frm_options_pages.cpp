@@ -336,6 +336,7 @@ QWidget* TfrmOptions::BuildSpellCheckPage() {
     btnSpellOptions_ = new QPushButton("Configure &Spell Checker");
     btnSpellOptions_->setObjectName("btnSpellOptions");
     btnSpellOptions_->setAutoDefault(false);
+    btnSpellOptions_->setEnabled(false);  // until the speller is attached
     connect(btnSpellOptions_, &QPushButton::clicked, this, [this] { SpellOptionsClick(); });
     auto* row = new QHBoxLayout;
     row->addWidget(btnSpellOptions_);

@@ -130,8 +130,10 @@ std::vector<OptionDef> Build() {
                       "Put one variable per line."));
     c.push_back(Check(O::CorrectAsProblem, generalOptions, "CorrectAsProblem", true,
                       "Correct multiple variable",
-                      "When splitting declarations, give each variable the As clause that "
-                      "follows it."));
+                      "When splitting declarations, give each variable without a type of its "
+                      "own the As clause that follows it. This changes its declared type: "
+                      "Dim x, y As Integer makes x an Integer instead of a Variant. Names with "
+                      "a type character (x%, s$) keep their type."));
     c.back().Label = "'As' problem";
     c.push_back(Check(O::IfThenSplit, generalOptions, "IfThenSplit", false,
                       "Split single line 'If - Then' statements",

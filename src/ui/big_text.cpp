@@ -175,6 +175,9 @@ void TBigText::UpdateMetrics() {
     const QFontMetrics metrics(font());
     lineHeight_ = std::max(metrics.lineSpacing(), 1);
     charWidth_ = std::max(metrics.horizontalAdvance(QLatin1Char('M')), 1);
+    // With a proportional font most characters are narrower than M: paint
+    // as many as the narrowest could fill, the view clips the rest.
+    narrowWidth_ = std::max(std::min(metrics.horizontalAdvance(QLatin1Char('i')), charWidth_), 1);
     ascent_ = metrics.ascent();
 }
 
@@ -205,7 +208,7 @@ void TBigText::paintEvent(QPaintEvent* event) {
     const int firstRow = std::max(area.top() / lineHeight_, 0);
     const int lastRow = area.bottom() / lineHeight_;
     const int firstColumn = horizontalScrollBar()->value();
-    const int columns = width / charWidth_ + 2;
+    const int columns = width / narrowWidth_ + 2;
     for (int row = firstRow; row <= lastRow; ++row) {
         const int n = top + row;
         if (n >= LineCount()) break;

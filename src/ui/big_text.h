@@ -101,6 +101,7 @@ private:
     int foundLine_ = -1;
     int lineHeight_ = 1;
     int charWidth_ = 1;
+    int narrowWidth_ = 1;
     int ascent_ = 0;
     QMenu* popup_ = nullptr;
 };

@@ -168,6 +168,13 @@ TEST(SafetyNet, ACommentEndingWithAContinuationTakesTheNextLine) {
                                 SplitLines("x = 1 ' a\nb = 2\ny = 2"), TOptionSet()));
 }
 
+TEST(SafetyNet, ALineThatContinuesAStatementCannotGoAway) {
+    // The comment line ends the continued Dim; without it the For would
+    // continue the Dim.
+    EXPECT_TRUE(CheckStyledCode(SplitLines("Dim a As Long _\n'c\nFor x = 1 To 2\nNext"),
+                                SplitLines("Dim a As Long _\nFor x = 1 To 2\nNext"), TOptionSet()));
+}
+
 TEST(SafetyNet, DeclaredTypesMayChangeOnlyAsTheAsCorrectionDoes) {
     TOptionSet o = EveryRewriteRule();
     const auto source = SplitLines("Dim a%, buf$, buf1 As String * 1");

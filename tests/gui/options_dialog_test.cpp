@@ -292,12 +292,17 @@ TEST_F(OptionsDialogTest, RefusedSaveShowsTheErrorAndKeepsTheDialogOpen) {
     EXPECT_EQ(options.Int(Opt::DoLoopIndent), 3);
 }
 
-TEST_F(OptionsDialogTest, SpellCheckerButtonSaysItIsNotAvailableYet) {
+TEST_F(OptionsDialogTest, SpellCheckerButtonOpensWhatItIsGiven) {
     TfrmOptions dlg(options, host);
     dlg.show();
-    dlg.findChild<QPushButton*>("btnSpellOptions")->click();
-    ASSERT_EQ(host.Messages.size(), 1u);
-    EXPECT_EQ(host.Messages[0].Kind, MsgKind::Information);
+    auto* button = dlg.findChild<QPushButton*>("btnSpellOptions");
+    EXPECT_FALSE(button->isEnabled()) << "nothing to open without a speller";
+    int opened = 0;
+    dlg.SetSpellCheckerOptions([&] { ++opened; });
+    ASSERT_TRUE(button->isEnabled());
+    button->click();
+    EXPECT_EQ(opened, 1);
+    EXPECT_TRUE(host.Messages.empty());
 }
 
 // The Save/Load flow of the template buttons, with every dialog scripted.

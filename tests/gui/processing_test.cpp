@@ -171,16 +171,6 @@ TEST_F(ProcessingTest, AWholeRunStylesEveryFileWithTheWindowDisabledMeanwhile) {
               ReadAll(fs::path(PLUMORA_SOURCE_DIR) / "examples" / "Inventory" / "frmMain.frm"));
 }
 
-TEST_F(ProcessingTest, SpellCheckingAskedForIsReportedAsNotAvailable) {
-    Start(false);
-    w->Options().SetBool(Opt::SpellingPerform, true);
-    answers = {MsgResult::No};
-    Trigger("btnProcess");
-    ASSERT_EQ(messages.size(), 2u);
-    EXPECT_NE(messages[0].Text.find("spell checker is not available"), std::string::npos);
-    EXPECT_EQ(messages[1].Text, "Process all selected files?");
-}
-
 TEST_F(ProcessingTest, AnsweringNoFromMenuOrPopupDoesNothing) {
     Start(false);
     for (const char* action : {"mnuProcess", "popProcess"}) {

@@ -24,7 +24,7 @@ TEST(Screenshots, EveryWindowOfTheExampleIsRendered) {
     for (const char* name : {"01-main-window", "02-options-1-general", "02-options-11-user",
                              "04-processing", "05-backing-up-files", "06-preview",
                              "07-side-by-side", "08-single-viewer", "09-main-window-with-viewers",
-                             "10-help", "11-about"}) {
+                             "10-help", "11-about", "12-spelling-dialog", "13-spell-checker-options"}) {
         const QString file = QString::fromStdString(out.Str()) + "/shots/" + name + ".png";
         EXPECT_TRUE(written.contains(file)) << name;
         const QImage image(file);

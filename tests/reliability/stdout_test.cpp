@@ -48,6 +48,7 @@ TEST_F(CliOutput, EveryCommandFailsWhenItsOutputCannotBeWritten) {
         {"diff", form_, module_},
         {"style", project_, "--check"},
         {"style", project_, "--yes", "--out", dir_.Str() + "/out"},
+        {"spell", dir_.Write("p/Typo.bas", "' Thsi coment is mispelt\r\nSub T()\r\nEnd Sub\r\n")},
         {"--help"},
         {"--version"},
     };
