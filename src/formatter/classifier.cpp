@@ -122,10 +122,15 @@ TLineFacts AnalyseLine(std::string_view line) {
                      : ClassifyStatement(WithoutLineNumber(TrimLeftView(
                            TrimRightView(line.substr(0, facts.Scan.CodeEnd)))));
     facts.Continued = facts.Scan.Continued;
-    if (facts.CommentLine || facts.Blank) return facts;
+    // Only a line with a ":" can be a label, and only an If line a
+    // single-line If: the cleaned code is needed for those alone.
+    if (facts.CommentLine || facts.Blank ||
+        (facts.Scan.Colon == kNone && facts.Kind != skIf))
+        return facts;
     std::string_view u = CleanCode(line, facts.Scan);
-    facts.Label = IsLabelCode(u);
-    facts.SingleLineIf = IsSingleLineIfCode(u) || IsIfThenRem(u, facts.Scan);
+    facts.Label = facts.Scan.Colon != kNone && IsLabelCode(u);
+    facts.SingleLineIf =
+        facts.Kind == skIf && (IsSingleLineIfCode(u) || IsIfThenRem(u, facts.Scan));
     return facts;
 }
 

@@ -152,6 +152,16 @@ TEST(Mutation, DamagedRealCodeNeverCrashesAndWhatWouldBeWrittenIsSafeAndStable) 
         const std::vector<std::string> styled = StyledLines(formatter.Output, once.EndOfFileMark);
         const TStyleResult twice = StyleFile(formatter, styled, name, KindOfFileName(name));
         const std::vector<std::string> again = StyledLines(formatter.Output, twice.EndOfFileMark);
+        // The later passes must change nothing of what the first wrote.
+        TVBSrcFormatter full(options);
+        full.AllPasses = true;
+        StyleFile(full, lines, name, KindOfFileName(name));
+        if (StyledLines(full.Output, once.EndOfFileMark) != styled) {
+            DumpFailure(failures.size(), lines, options);
+            failures.push_back("round " + std::to_string(round) + " (" + name +
+                               "): passes 2 and 3 changed what pass 1 wrote");
+            continue;
+        }
         if (twice.SafetyNet || again != styled) {
             DumpFailure(failures.size(), lines, options);
             std::size_t k = 0;

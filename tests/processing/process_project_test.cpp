@@ -199,10 +199,10 @@ TEST_F(ProcessProjectTest, HostCallsComeInTheRunsOrder) {
                                 "hourglass on",
                                 "progress shown",
                                 "label Utils.bas (Pass 1)",
-                                "label Utils.bas (Pass 2)",
+                                
                                 "preview Utils.bas",
                                 "label CItem.cls (Pass 1)",
-                                "label CItem.cls (Pass 2)",
+                                
                                 "preview CItem.cls",
                                 "progress hidden",
                                 "hourglass off",
@@ -335,9 +335,9 @@ TEST_F(ProcessProjectTest, NoSelectedFileStillPreparesTheDirectory) {
     EXPECT_TRUE(host_.Starting("label").empty());
 }
 
-TEST_F(ProcessProjectTest, CancelInPassTwoOfTheThirdFileKeepsFilesOnNo) {
+TEST_F(ProcessProjectTest, CancelInTheThirdFileKeepsFilesOnNo) {
     SetMode(Opt::BackupOnlyNewFiles);
-    host_.CancelAfterLabel = "CItem.cls (Pass 2)";
+    host_.CancelAfterLabel = "CItem.cls (Pass 1)";
     host_.Answers = {MsgResult::Yes, MsgResult::No};
     TRunReport report = Run();
     EXPECT_EQ(report.Outcome, TRunOutcome::Cancelled);
@@ -350,7 +350,7 @@ TEST_F(ProcessProjectTest, CancelInPassTwoOfTheThirdFileKeepsFilesOnNo) {
 
 TEST_F(ProcessProjectTest, CancelAnsweredYesDeletesWhatTheRunWrote) {
     root_.Write("Proj/STYLED/keep.txt", "the user's");
-    host_.CancelAfterLabel = "CItem.cls (Pass 2)";
+    host_.CancelAfterLabel = "CItem.cls (Pass 1)";
     host_.Answers = {MsgResult::Yes, MsgResult::Yes};
     EXPECT_EQ(Run().Outcome, TRunOutcome::Cancelled);
     EXPECT_EQ(Names(Styled()), (std::vector<std::string>{"keep.txt"}));
