@@ -3,12 +3,12 @@
 // than the lines themselves.
 #include "io/text_lines.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstring>
+
+#include "io/read_open.h"
 
 namespace plumora {
 
@@ -63,14 +63,9 @@ std::string ErrnoText(int err) { return std::strerror(err); }
 // Opens `localPath` for reading and feeds its blocks to `consume`.
 template <typename Consume>
 TIoResult ReadBlocks(const std::string& localPath, Consume&& consume) {
-    if (localPath.empty()) return TIoResult::Failure("Cannot open a file without a name.");
-    int fd = ::open(localPath.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return TIoResult::Failure("Cannot open " + localPath + ": " + ErrnoText(errno));
-    struct stat st {};
-    if (::fstat(fd, &st) == 0 && S_ISDIR(st.st_mode)) {
-        ::close(fd);
-        return TIoResult::Failure("Cannot read " + localPath + ": it is a directory.");
-    }
+    std::string error;
+    const int fd = OpenRegularForReading(localPath, error);
+    if (fd < 0) return TIoResult::Failure(error);
     std::string block(kBlockSize, '\0');
     for (;;) {
         ssize_t got = ::read(fd, block.data(), block.size());

@@ -9,6 +9,7 @@ namespace plumora {
 
 TCheckReport CheckProject(TSourceMgt& project, const TOptionSet& options, int vbTabStops,
                           IRunHost* host, const TChangedFileVisitor& onChanged) {
+    const TDirectoryCacheScope directoryCache;
     TCheckReport report;
     TVBSrcFormatter formatter(options, host, nullptr);
     formatter.VBTabStops = vbTabStops;
@@ -29,7 +30,9 @@ TCheckReport CheckProject(TSourceMgt& project, const TOptionSet& options, int vb
             project.ReleaseCurrentLines();
             break;
         }
-        if (styled.SafetyNet) {
+        if (!styled.Refusal.empty()) {
+            report.Rejected.push_back(styled.Refusal);
+        } else if (styled.SafetyNet) {
             report.Rejected.push_back(styled.SafetyNet->Message());
         } else if (styled.Changed) {
             report.Changed.push_back(entry->Name);

@@ -50,6 +50,7 @@ TRunReport ProcessProject(TVBSrcFormatter& formatter, TRunContext& context) {
     if (!context.Project || !context.Project->Head || !context.Options || !context.Host ||
         !context.ProcessingCancelled)
         return report;
+    const TDirectoryCacheScope directoryCache;
     TSourceMgt& project = *context.Project;
     IRunHost& host = *context.Host;
     const TOptionSet& options = *context.Options;
@@ -73,20 +74,26 @@ TRunReport ProcessProject(TVBSrcFormatter& formatter, TRunContext& context) {
             return report;
         }
     }
-    if (outputDir.empty() || !EnsureDirectory(outputDir)) {
+    if (const std::string problem = PrepareOutputDirectory(setting, outputDir); !problem.empty()) {
         report.Outcome = TRunOutcome::BackupFailed;
-        ShowError(host, kBackupFailedText);
+        ShowError(host, std::string(kBackupFailedText) + "\n" + problem);
         return report;
     }
     TBackupResult backup =
         BackupProjectFiles(project, context.ProjectVBVersion, options, outputDir, host);
-    if (!backup.Ok) {
+    if (backup.Cancelled) cancelled = true;
+    if (!backup.Ok && !backup.Cancelled) {
         report.Outcome = TRunOutcome::BackupFailed;
         ShowError(host, backup.Error.empty() ? std::string(kBackupFailedText) : backup.Error);
         return report;
     }
     std::vector<std::string> written = backup.Written;
-    if (createLog && formatter.WriteLog(project)) written.push_back(kLogFileName);
+    if (createLog && !cancelled) {
+        if (formatter.WriteLog(project))
+            written.push_back(kLogFileName);
+        else
+            report.LogFailed = true;
+    }
 
     formatter.Output.clear();
     formatter.SpellCancelled = false;
@@ -117,9 +124,9 @@ TRunReport ProcessProject(TVBSrcFormatter& formatter, TRunContext& context) {
         }
         // A styled text whose code differs from the source beyond what the
         // enabled rules may change is never saved; the run goes on.
-        if (styled.SafetyNet) {
+        if (styled.SafetyNet || !styled.Refusal.empty()) {
             report.Rejected.push_back(entry->Name);
-            ShowWarning(host, styled.SafetyNet->Message());
+            ShowWarning(host, styled.SafetyNet ? styled.SafetyNet->Message() : styled.Refusal);
             project.ReleaseCurrentLines();
             continue;
         }
@@ -144,6 +151,9 @@ TRunReport ProcessProject(TVBSrcFormatter& formatter, TRunContext& context) {
         project.ReleaseCurrentLines();
     }
     project.ReleaseCurrentLines();
+    // A cancel asked for while the last file was written has not been seen
+    // by any pass; it still ends the run as cancelled.
+    if (!cancelled && host.PumpMessages()) cancelled = true;
 
     if (cancelled) {
         report.Outcome = TRunOutcome::Cancelled;

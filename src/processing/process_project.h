@@ -40,7 +40,8 @@ struct TRunReport {
     std::string OutputDir;                // path of this system, ending in '/'
     std::vector<std::string> Styled;      // names of the styled files written
     std::vector<std::string> Unavailable; // selected files that could not be read
-    std::vector<std::string> Rejected;    // styled code failed the safety net; not written
+    std::vector<std::string> Rejected;    // refused or failed the safety net; not written
+    bool LogFailed = false;               // the log could not be written (the run went on)
 };
 
 // The run proper (without the confirmation and the closing message). The

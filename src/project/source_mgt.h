@@ -44,7 +44,8 @@ class TSourceMgt {
 public:
     std::vector<std::string> ProjectLines;
     std::string ProjectName;  // project file name without directory
-    std::string ProjectDir;   // up to and including the last ':', '\' or '/'
+    std::string ProjectDir;   // up to and including the last ':', '\' or '/';
+                              // absolute once a project file is opened
     std::unique_ptr<RFile> Head;
     RFile* Current = nullptr;
 

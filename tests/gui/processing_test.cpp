@@ -23,6 +23,7 @@
 #include "processing/frm_copy_files.h"
 #include "processing/frm_processing.h"
 #include "processing/qt_run_host.h"
+#include "support/example_project.h"
 #include "support/temp_dir.h"
 #include "viewers/frm_view_dual.h"
 
@@ -54,9 +55,7 @@ protected:
     // Only the styled files land in the output directory, so a file there
     // was written by the run.
     void SetUp() override {
-        fs::copy(fs::path(PLUMORA_SOURCE_DIR) / "examples" / "Inventory", work.Path() / "Inventory",
-                 fs::copy_options::recursive);
-        project = (work.Path() / "Inventory" / "Inventory.vbp").string();
+        project = testing::CopyExampleProject("Inventory", "Inventory.vbp", work.Path() / "Inventory");
         outputDir = (work.Path() / "Inventory" / "STYLED").string();
     }
 

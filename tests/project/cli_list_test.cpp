@@ -50,12 +50,12 @@ TEST_F(CliListTest, NonTextFileNeedsYes) {
     CliRun refused = Run({"list", mak});
     EXPECT_EQ(refused.Exit, 1);
     EXPECT_EQ(refused.Out, "");
-    EXPECT_NE(refused.Err.find("MISSING.BAS is not an ASCII file."), std::string::npos)
+    EXPECT_NE(refused.Err.find("MISSING.BAS cannot be found."), std::string::npos)
         << refused.Err;
 
     CliRun accepted = Run({"list", "--yes", mak});
     EXPECT_EQ(accepted.Exit, 0) << accepted.Err;
-    EXPECT_NE(accepted.Err.find("MISSING.BAS is not an ASCII file."), std::string::npos);
+    EXPECT_NE(accepted.Err.find("MISSING.BAS cannot be found."), std::string::npos);
     EXPECT_NE(accepted.Out.find("A.bas"), std::string::npos);
     EXPECT_EQ(accepted.Out.find("MISSING"), std::string::npos);
     EXPECT_NE(accepted.Out.find("VB version: 3 (.MAK)"), std::string::npos);
