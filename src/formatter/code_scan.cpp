@@ -211,7 +211,7 @@ std::size_t FindWordOutsideLiterals(std::string_view text, std::string_view uppe
 }
 
 void ExpandTabs(std::string_view line, int tabStops, std::string& out, bool commentText) {
-    if (std::memchr(line.data(), '\t', line.size()) == nullptr) {
+    if (line.empty() || std::memchr(line.data(), '\t', line.size()) == nullptr) {
         out.assign(line);
         return;
     }

@@ -137,12 +137,13 @@ TEST(Mutation, DamagedRealCodeNeverCrashesAndWhatWouldBeWrittenIsSafeAndStable) 
         TVBSrcFormatter formatter(options);
         const std::string name = file.filename().string();
         const TStyleResult once = StyleFile(formatter, lines, name, KindOfFileName(name));
-        if (once.SafetyNet) {
+        if (once.SafetyNet || !once.Refusal.empty()) {
             // PLUMORA_MUTATION_REFUSALS=1 lists them, to see what the
             // safety net catches.
             if (std::getenv("PLUMORA_MUTATION_REFUSALS"))
             {
-                std::cout << "refused, round " << round << ": " << once.SafetyNet->Message() << "\n";
+                std::cout << "refused, round " << round << ": "
+                          << (once.SafetyNet ? once.SafetyNet->Message() : once.Refusal) << "\n";
                 DumpFailure(std::size_t(round), lines, options, "refused");
             }
             ++refused;
