@@ -266,7 +266,12 @@ TStatementKind Classify(std::string_view line) {
 
 bool HasOptionExplicitStatement(std::string_view line) {
     // Most lines hold no "Option" at all.
-    if (line.find_first_of("oO") == std::string_view::npos) return false;
+    const bool mayBe = [&] {
+        for (char c : line)
+            if (c == 'o' || c == 'O') return true;
+        return false;
+    }();
+    if (!mayBe) return false;
     const TLineScan scan = ScanLine(line);
     auto isIt = [&](std::size_t from, std::size_t to) {
         std::string_view t = TrimView(line.substr(from, to - from));

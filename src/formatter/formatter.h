@@ -98,6 +98,9 @@ public:
     bool WriteLog(const TSourceMgt& project);
 
     const TOptionSet& Options() const { return options_; }
+    // True when styling asks a person about words (the spelling host is set
+    // and spell checking is on): then files are styled one after another.
+    bool SpellsInteractively() const;
 
 private:
     // The options every line asks for, read once per pass (they cannot

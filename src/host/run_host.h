@@ -32,6 +32,10 @@ public:
     // goes away when the run ends.
     virtual void ShowProgressWindow(bool /*visible*/) {}
 
+    // True when PreviewStyledFile shows the files to a person who answers;
+    // otherwise the run may style files ahead on other cores.
+    virtual bool ShowsPreview() const { return false; }
+
     // Old and styled text of one file side by side; returns when the user
     // closes the preview.
     virtual PreviewAnswer PreviewStyledFile(const std::string& /*fileName*/,

@@ -1,30 +1,72 @@
 // The dry run behind `plumora-cli style --check`.
 #include "processing/check_project.h"
 
+#include <memory>
+
 #include "formatter/style_file.h"
+#include "host/run_host.h"
 #include "io/paths.h"
+#include "processing/styling_pipeline.h"
 #include "project/source_mgt.h"
 
 namespace plumora {
 
+namespace {
+// Waits for the workers without anyone to tell: never cancelled.
+class TSilentHost final : public IRunHost {
+public:
+    MsgResult ShowMessage(MsgKind, const std::string&, MsgButtons) override { return MsgResult::Ok; }
+    void SetHourglass(bool) override {}
+    void GaugeShow(bool) override {}
+    void GaugeSetMax(int) override {}
+    void GaugeSetPosition(int) override {}
+    void SetLabel(const std::string&) override {}
+    void SetRange(int, int) override {}
+    void SetPosition(int) override {}
+    bool PumpMessages() override { return false; }
+};
+}  // namespace
+
 TCheckReport CheckProject(TSourceMgt& project, const TOptionSet& options, int vbTabStops,
-                          IRunHost* host, const TChangedFileVisitor& onChanged) {
+                          IRunHost* host, const TChangedFileVisitor& onChanged, unsigned workers) {
     const TDirectoryCacheScope directoryCache;
     TCheckReport report;
     TVBSrcFormatter formatter(options, host, nullptr);
     formatter.VBTabStops = vbTabStops;
     formatter.Project = &project;
+    TSilentHost silent;
+    IRunHost& pump = host ? *host : silent;
+    if (workers == 0) workers = TStylingPipeline::Workers();
+    std::unique_ptr<TStylingPipeline> pipeline;
+    if (workers > 1) pipeline = std::make_unique<TStylingPipeline>(project, options, formatter, workers);
     for (RFile* entry = project.Head.get(); entry->Next; entry = entry->Next.get()) {
         if (!entry->Selected) continue;
         project.Current = entry;
-        project.LoadCurrentLines();
+        TStylingPipeline::TItem* item = nullptr;
+        if (pipeline) {
+            item = pipeline->TakeNext(pump);
+            if (!item) {
+                report.Cancelled = true;
+                break;
+            }
+            project.AdoptCurrentLines(std::move(item->Lines));
+        } else {
+            project.LoadCurrentLines();
+        }
         if (entry->Lines.size() == 1 && entry->Lines[0] == "NOT AVAILABLE" &&
             !LocatePath(entry->FullPath)) {
             report.Unavailable.push_back(entry->Name);
             project.ReleaseCurrentLines();
             continue;
         }
-        const TStyleResult styled = StyleFile(formatter, entry->Lines, entry->Name, entry->Kind);
+        TStyleResult styled;
+        if (item) {
+            pump.SetLabel(entry->Name + " (Pass 1)");
+            styled = std::move(item->Result);
+            formatter.Output = std::move(item->Output);
+        } else {
+            styled = StyleFile(formatter, entry->Lines, entry->Name, entry->Kind);
+        }
         if (!styled.Completed) {
             report.Cancelled = true;
             project.ReleaseCurrentLines();

@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <memory>
 
 #include "formatter/formatter.h"
 #include "formatter/style_file.h"
@@ -16,6 +17,7 @@
 #include "processing/output_guard.h"
 #include "processing/output_paths.h"
 #include "processing/processing_texts.h"
+#include "processing/styling_pipeline.h"
 #include "project/source_mgt.h"
 #include "settings/option_set.h"
 
@@ -100,13 +102,29 @@ TRunReport ProcessProject(TVBSrcFormatter& formatter, TRunContext& context) {
     host.ShowProgressWindow(true);
     report.Outcome = TRunOutcome::Completed;
     const bool preview = options.Bool(Opt::PreviewBeforeSaving);
+    // Where nobody answers between files, they are styled ahead on every core
+    // and taken here one by one, in project order.
+    const unsigned workers = context.Workers ? context.Workers : TStylingPipeline::Workers();
+    std::unique_ptr<TStylingPipeline> pipeline;
+    if (workers > 1 && !(preview && host.ShowsPreview()) && !formatter.SpellsInteractively())
+        pipeline = std::make_unique<TStylingPipeline>(project, options, formatter, workers);
     for (RFile* entry = project.Head.get(); entry->Next && !cancelled; entry = entry->Next.get()) {
         project.Current = entry;
         if (!entry->Selected) {
             project.ReleaseCurrentLines();
             continue;
         }
-        project.LoadCurrentLines();
+        TStylingPipeline::TItem* item = nullptr;
+        if (pipeline) {
+            item = pipeline->TakeNext(host);
+            if (!item) {
+                cancelled = true;
+                break;
+            }
+            project.AdoptCurrentLines(std::move(item->Lines));
+        } else {
+            project.LoadCurrentLines();
+        }
         if (SourceUnavailable(*entry)) {
             report.Unavailable.push_back(entry->Name);
             ShowWarning(host, entry->Name +
@@ -117,7 +135,19 @@ TRunReport ProcessProject(TVBSrcFormatter& formatter, TRunContext& context) {
         }
         host.SetRange(0, std::max(0, static_cast<int>(entry->Lines.size())));
         host.SetPosition(0);
-        const TStyleResult styled = StyleFile(formatter, entry->Lines, entry->Name, entry->Kind);
+        TStyleResult styled;
+        if (item) {
+            // The file's pass as the user sees it: its label, then the pump
+            // where a cancel asked for meanwhile stops the run before the
+            // file is written, as it would during the pass itself.
+            host.SetLabel(entry->Name + " (Pass 1)");
+            host.SetPosition(int(entry->Lines.size()));
+            styled = std::move(item->Result);
+            if (host.PumpMessages()) styled.Completed = false;
+            formatter.Output = std::move(item->Output);
+        } else {
+            styled = StyleFile(formatter, entry->Lines, entry->Name, entry->Kind);
+        }
         if (!styled.Completed) {
             cancelled = true;
             break;

@@ -33,6 +33,9 @@ struct TRunContext {
     // Used instead of the BackupNewCodeDirectory setting when not empty
     // (a path of this system, or one written the project's way).
     std::string OutputDirOverride;
+    // Cores to style on where nobody answers between files (no preview shown,
+    // no spelling dialog): 0 for every core of the machine, 1 for one.
+    unsigned Workers = 0;
 };
 
 struct TRunReport {

@@ -61,6 +61,9 @@ public:
     void ReleaseLines(RFile* entry);
     void LoadCurrentLines();
     void ReleaseCurrentLines();
+    // Takes lines read elsewhere (as LoadLines reads them) as the current
+    // entry's text.
+    void AdoptCurrentLines(std::vector<std::string> lines);
     // Every entry, the blank one included.
     void ReleaseAllLines();
 
