@@ -22,7 +22,7 @@ TEST(StyleFile, TellsWhetherTheTextChanged) {
 
 TEST(StyleFile, EndOfFileMarkStaysTheLastByte) {
     TOptionSet o = Plain();
-    o.SetInt(Opt::GrpBlankLines, 2);  // would remove a line that trims to nothing
+    o.SetInt(Opt::GrpBlankLines, blRemoveAll);  // would remove a line that trims to nothing
     TVBSrcFormatter f(o);
     const std::string mark(1, kEndOfFileMark);
     TStyleResult own = StyleFile(f, {"Sub A()", "x = 1", "End Sub", mark}, "A.bas", fkModule);
