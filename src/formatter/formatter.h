@@ -1,6 +1,6 @@
-// TVBSrcFormatter: styles one Visual Basic source file in up to three passes,
-// keeping the form description block, making sure of `Option Explicit`, and
-// sending every other line through the rules in a fixed order.
+// TVBSrcFormatter: styles one Visual Basic source file, keeping the form
+// description block, making sure of `Option Explicit`, and sending every
+// other line through the rules in a fixed order.
 //
 // The first pass decides the structure of the styled file: splits, moved
 // comments, header comments, comment frames and blank lines. The later passes

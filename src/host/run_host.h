@@ -19,7 +19,7 @@ enum class PreviewAnswer { Continue, CancelProcessing };
 
 class IRunHost : public ICommandHost {
 public:
-    // Caption of the progress window, e.g. "Main.frm (Pass 2)".
+    // Caption of the progress window, e.g. "Main.frm (Pass 1)".
     virtual void SetLabel(const std::string& text) = 0;
     // Gauge of the progress window.
     virtual void SetRange(int minimum, int maximum) = 0;

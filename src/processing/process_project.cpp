@@ -1,5 +1,5 @@
 // ProcessProject: output directory, refusal check, backup, log, then the walk
-// over the selected files with up to three passes each.
+// over the selected files, on every core where nobody answers between files.
 #include "processing/process_project.h"
 
 #include <sys/stat.h>
