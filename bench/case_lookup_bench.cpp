@@ -16,7 +16,7 @@
 #include <fstream>
 #include <string>
 
-#include "host/run_host.h"
+#include "host/quiet_run_host.h"
 #include "processing/check_project.h"
 #include "processing/process_command.h"
 #include "project/app_state.h"
@@ -64,22 +64,8 @@ const std::string& MismatchedProject() {
     return path;
 }
 
-class QuietHost : public plumora::IRunHost {
-public:
-    plumora::MsgResult ShowMessage(plumora::MsgKind, const std::string&, plumora::MsgButtons) override {
-        return plumora::MsgResult::Yes;
-    }
-    void SetHourglass(bool) override {}
-    void GaugeShow(bool) override {}
-    void GaugeSetMax(int) override {}
-    void GaugeSetPosition(int) override {}
-    void SetLabel(const std::string&) override {}
-    void SetRange(int, int) override {}
-    void SetPosition(int) override {}
-    bool PumpMessages() override { return false; }
-};
 
-bool Open(plumora::TAppState& app, plumora::TOptionSet& options, QuietHost& host) {
+bool Open(plumora::TAppState& app, plumora::TOptionSet& options, plumora::TQuietRunHost& host) {
     return plumora::OpenProject(app, options, host, MismatchedProject()) &&
            app.Project->FileCount() == kFiles;
 }
@@ -89,7 +75,7 @@ void BM_ListMismatchedProject(benchmark::State& state) {
     for (auto _ : state) {
         plumora::TAppState app;
         plumora::TOptionSet options;
-        QuietHost host;
+        plumora::TQuietRunHost host;
         if (!Open(app, options, host)) {
             state.SkipWithError("the project did not open with every file");
             return;
@@ -105,7 +91,7 @@ void BM_CheckMismatchedProject(benchmark::State& state) {
         state.PauseTiming();
         plumora::TAppState app;
         plumora::TOptionSet options;
-        QuietHost host;
+        plumora::TQuietRunHost host;
         if (!Open(app, options, host)) {
             state.SkipWithError("the project did not open with every file");
             return;
@@ -128,7 +114,7 @@ void BM_StyleMismatchedProject(benchmark::State& state) {
         state.PauseTiming();
         plumora::TAppState app;
         plumora::TOptionSet options;
-        QuietHost host;
+        plumora::TQuietRunHost host;
         if (!Open(app, options, host)) {
             state.SkipWithError("the project did not open with every file");
             return;

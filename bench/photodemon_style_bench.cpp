@@ -12,7 +12,7 @@
 #include <thread>
 
 #include "formatter/formatter.h"
-#include "host/run_host.h"
+#include "host/quiet_run_host.h"
 #include "processing/process_project.h"
 #include "project/app_state.h"
 #include "project/open_project.h"
@@ -32,20 +32,6 @@ fs::path Scratch() {
     return base / ("plumora_pd_bench_" + std::to_string(::getpid()));
 }
 
-class QuietHost : public plumora::IRunHost {
-public:
-    plumora::MsgResult ShowMessage(plumora::MsgKind, const std::string&, plumora::MsgButtons) override {
-        return plumora::MsgResult::Yes;
-    }
-    void SetHourglass(bool) override {}
-    void GaugeShow(bool) override {}
-    void GaugeSetMax(int) override {}
-    void GaugeSetPosition(int) override {}
-    void SetLabel(const std::string&) override {}
-    void SetRange(int, int) override {}
-    void SetPosition(int) override {}
-    bool PumpMessages() override { return false; }
-};
 
 void BM_StylePhotoDemon(benchmark::State& state) {
     if (!fs::exists(Project())) {
@@ -63,7 +49,7 @@ void BM_StylePhotoDemon(benchmark::State& state) {
         state.ResumeTiming();
         plumora::TAppState app;
         plumora::TOptionSet options;
-        QuietHost host;
+        plumora::TQuietRunHost host;
         if (!plumora::OpenProject(app, options, host, Project().string())) {
             state.SkipWithError("cannot open PhotoDemon.vbp");
             break;

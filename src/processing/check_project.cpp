@@ -4,28 +4,13 @@
 #include <memory>
 
 #include "formatter/style_file.h"
-#include "host/run_host.h"
+#include "host/quiet_run_host.h"
 #include "io/paths.h"
 #include "processing/styling_pipeline.h"
 #include "project/source_mgt.h"
 
 namespace plumora {
 
-namespace {
-// Waits for the workers without anyone to tell: never cancelled.
-class TSilentHost final : public IRunHost {
-public:
-    MsgResult ShowMessage(MsgKind, const std::string&, MsgButtons) override { return MsgResult::Ok; }
-    void SetHourglass(bool) override {}
-    void GaugeShow(bool) override {}
-    void GaugeSetMax(int) override {}
-    void GaugeSetPosition(int) override {}
-    void SetLabel(const std::string&) override {}
-    void SetRange(int, int) override {}
-    void SetPosition(int) override {}
-    bool PumpMessages() override { return false; }
-};
-}  // namespace
 
 TCheckReport CheckProject(TSourceMgt& project, const TOptionSet& options, int vbTabStops,
                           IRunHost* host, const TChangedFileVisitor& onChanged, unsigned workers) {
@@ -34,7 +19,7 @@ TCheckReport CheckProject(TSourceMgt& project, const TOptionSet& options, int vb
     TVBSrcFormatter formatter(options, host, nullptr);
     formatter.VBTabStops = vbTabStops;
     formatter.Project = &project;
-    TSilentHost silent;
+    TQuietRunHost silent;
     IRunHost& pump = host ? *host : silent;
     if (workers == 0) workers = TStylingPipeline::Workers();
     std::unique_ptr<TStylingPipeline> pipeline;

@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <chrono>
 
-#include "host/run_host.h"
+#include "host/quiet_run_host.h"
 #include "io/paths.h"
 #include "io/text_lines.h"
 #include "project/source_mgt.h"
@@ -14,23 +14,6 @@ namespace plumora {
 
 namespace {
 
-// A worker's formatter reports to nobody; it only hears the cancel.
-class TCancelOnlyHost final : public IRunHost {
-public:
-    explicit TCancelOnlyHost(const std::atomic<bool>& cancelled) : cancelled_(cancelled) {}
-    MsgResult ShowMessage(MsgKind, const std::string&, MsgButtons) override { return MsgResult::Ok; }
-    void SetHourglass(bool) override {}
-    void GaugeShow(bool) override {}
-    void GaugeSetMax(int) override {}
-    void GaugeSetPosition(int) override {}
-    void SetLabel(const std::string&) override {}
-    void SetRange(int, int) override {}
-    void SetPosition(int) override {}
-    bool PumpMessages() override { return cancelled_.load(std::memory_order_relaxed); }
-
-private:
-    const std::atomic<bool>& cancelled_;
-};
 
 // How far the workers may run ahead of the caller: enough to keep the cores
 // busy across a few large files, few enough to hold little text at a time.
@@ -66,7 +49,7 @@ TStylingPipeline::~TStylingPipeline() {
 }
 
 void TStylingPipeline::Work(const TOptionSet& options, int tabStops, std::string headerDate) {
-    TCancelOnlyHost host(cancelled_);
+    TQuietRunHost host(&cancelled_);  // it only hears the cancel
     TVBSrcFormatter formatter(options, &host);
     formatter.VBTabStops = tabStops;
     formatter.HeaderDate = std::move(headerDate);
