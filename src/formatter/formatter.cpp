@@ -396,13 +396,12 @@ void TVBSrcFormatter::LayOutLine(TWorkLine line, std::string_view next, const TL
     if (!facts.Continued) state_.Indent.InSingleLineIf = false;
     state_.InCommentText = facts.Scan.CommentContinued;
 
-    // Where a comment moved off the line may go.
-    line.RoomAbove = !continuedBefore && !IsAttributeLine(line.Text);
-    // Nor below an Attribute line: the lines under a procedure up to its
-    // header must stay as they are.
-    // Below a procedure line goes its header (after its Attribute lines):
-    // a comment there would hide the header from the guard against a second.
+    // Where a comment moved off the line may go: never into a statement
+    // continued with " _", never next to an Attribute line, and not below a
+    // procedure whose header goes there (the comment would hide the header
+    // from the guard against a second one).
     if (!continuedBefore) state_.StatementKind = facts.Kind;
+    line.RoomAbove = !continuedBefore && !IsAttributeLine(line.Text);
     line.RoomBelow = !facts.Continued && !IsAttributeLine(next) && !IsAttributeLine(line.Text) &&
                      !(IsProcedureStart(state_.StatementKind) &&
                        WantsHeader(state_.StatementKind, false, FileKind, options_));
