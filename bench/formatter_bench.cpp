@@ -3,10 +3,12 @@
 // reports lines/second.
 #include <benchmark/benchmark.h>
 
+#include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "formatter/formatter.h"
+#include "settings/ini_file.h"
 #include "settings/option_set.h"
 
 namespace {
@@ -119,23 +121,15 @@ void BM_StyleLargeModuleFreshFormatter(benchmark::State& state) {
 }
 BENCHMARK(BM_StyleLargeModuleFreshFormatter)->Unit(benchmark::kMillisecond);
 
-// Every splitting, alignment, For/Next, blank-line and comment rule switched
-// on: the most work a run can ask of the formatter (spelling aside, which
-// waits for the user).
+// Every rule that rewrites code, as the corpus test uses them
+// (tests/data/options/every-rule.ini): all splits, Next variables, As
+// alignment, fixed comment columns, frames, sub and function headers, blank
+// lines by the rules. Spelling aside, which waits for the user.
 plumora::TOptionSet EveryRule() {
-    using plumora::Opt;
     plumora::TOptionSet o;
-    o.SetBool(Opt::MultiVarSplit, true);
-    o.SetBool(Opt::MultiConstSplit, true);
-    o.SetBool(Opt::IfThenSplit, true);
-    o.SetBool(Opt::MultiStatementSplit, true);
-    o.SetBool(Opt::AlignMultiDimAs, true);
-    o.SetInt(Opt::GrpForNextProcessing, 1);
-    o.SetInt(Opt::GrpBlankLines, 1);
-    o.SetBool(Opt::SingleLineCommentBlocks, true);
-    o.SetBool(Opt::SpecialRemoveComments, true);
-    o.SetBool(Opt::SubLevelCommentsPerform, true);
-    o.SetBool(Opt::FunctionLevelCommentsPerform, true);
+    plumora::TIniFile ini(std::string(PLUMORA_SOURCE_DIR) + "/tests/data/options/every-rule.ini");
+    if (!ini.Load()) throw std::runtime_error("cannot read tests/data/options/every-rule.ini");
+    o.Load(ini);
     return o;
 }
 

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "cli/commands.h"
+#include "cli/std_out.h"
 #include "io/text_lines.h"
 #include "viewers/diff_rows.h"
 #include "viewers/line_matching.h"
@@ -105,7 +106,8 @@ int RunDiff(const std::vector<std::string>& args) {
     if (!ParseArgs(args, a, status)) return status;
 
     std::vector<std::string> oldLines, newLines;
-    if (!ReadSide(a.OldPath, oldLines) || !ReadSide(a.NewPath, newLines)) return kExitUsage;
+    // A file that cannot be read is a failure, not a usage error.
+    if (!ReadSide(a.OldPath, oldLines) || !ReadSide(a.NewPath, newLines)) return kExitFailed;
 
     const std::vector<TDiffRow> rows = LayOutRows(MatchLines(oldLines, newLines));
     const bool equal = AllMatched(rows);
@@ -118,12 +120,7 @@ int RunDiff(const std::vector<std::string>& args) {
     } else {
         out = SideBySide(rows, oldLines, newLines);
     }
-    std::cout.write(out.data(), static_cast<std::streamsize>(out.size()));
-    std::cout.flush();
-    if (!std::cout) {
-        std::cerr << "plumora-cli: cannot write the comparison to standard output\n";
-        return kExitUsage;
-    }
+    if (!WriteOut(ForTerminal(std::move(out)))) return kExitFailed;
     return equal ? kExitOk : kExitFailed;
 }
 

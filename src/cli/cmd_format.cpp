@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "cli/commands.h"
+#include "cli/std_out.h"
 #include "cli/terminal_host.h"
 #include "viewers/unified_diff.h"
 #include "formatter/style_file.h"
@@ -83,8 +84,9 @@ int RunFormat(const std::vector<std::string>& args) {
     TerminalCommandHost host(false);
     TOptionSet options;
     const std::string iniPath = opts.Ini.empty() ? SettingsFilePath() : opts.Ini;
-    if (!opts.Ini.empty() && !fs::exists(opts.Ini)) {
-        return UsageError("settings file not found: " + opts.Ini);
+    if (!opts.Ini.empty()) {
+        if (const std::string problem = IniArgumentProblem(opts.Ini); !problem.empty())
+            return UsageError(problem);
     }
     TIniFile ini(iniPath);
     if (!ini.Load()) {
@@ -117,9 +119,12 @@ int RunFormat(const std::vector<std::string>& args) {
             continue;
         }
         // The same admission test as the project reader: a file whose first
-        // byte is not text (a binary VB3 form, an image) is refused.
-        if (!IsTextFile(fs::absolute(file, ec).string())) {
-            fail("not a text file; a binary form must be saved as text in Visual Basic first");
+        // byte is not text (a binary VB3 form, an image) is refused, and so
+        // is one that cannot be read or is saved as UTF-8 or UTF-16.
+        if (const TTextCheck text = CheckTextFile(fs::absolute(file, ec).string(), true); !text.Ok) {
+            fail(text.Reason == kNotAsciiReason
+                     ? std::string("not a text file; a binary form must be saved as text in Visual Basic first")
+                     : "this file " + text.Reason);
             continue;
         }
         std::vector<std::string> lines;
@@ -132,6 +137,11 @@ int RunFormat(const std::vector<std::string>& args) {
         const std::string name = fs::path(file).filename().string();
         const TStyleResult styled =
             StyleFile(formatter, lines, name, KindFromExtension(UpperExtension(name)));
+        if (!styled.Refusal.empty()) {
+            std::cerr << "plumora-cli: " << PrintableMessage(styled.Refusal) << "\n";
+            exitCode = kExitFailed;
+            continue;
+        }
         if (styled.SafetyNet) {
             // A rule changed the code itself: nothing is written for this file.
             TSafetyNetReport net = *styled.SafetyNet;
@@ -145,17 +155,19 @@ int RunFormat(const std::vector<std::string>& args) {
         if (opts.Check) {
             if (changes) {
                 if (opts.Diff) {
-                    std::cout << UnifiedDiff(lines, StyledLines(formatter.Output, styled.EndOfFileMark),
-                                             file, file + " (styled)");
+                    WriteOut(ForTerminal(UnifiedDiff(
+                        lines, StyledLines(formatter.Output, styled.EndOfFileMark), file,
+                        file + " (styled)")));
                 } else {
-                    std::cout << "would change: " << file << "\n";
+                    WriteOut("would change: " + PrintableText(file) + "\n");
                 }
                 if (exitCode == kExitOk) exitCode = kExitFailed;
             }
             continue;
         }
         if (opts.OutputDir.empty()) {
-            std::cout << StyledText(formatter.Output, styled.EndOfFileMark);
+            // The styled text itself is the output: its bytes go out as they are.
+            if (!WriteOut(StyledText(formatter.Output, styled.EndOfFileMark))) break;
             continue;
         }
 
@@ -173,7 +185,8 @@ int RunFormat(const std::vector<std::string>& args) {
             continue;
         }
         std::string reason;
-        if (!AtomicWriteFile(target.string(), StyledText(formatter.Output, styled.EndOfFileMark), &reason)) {
+        // A link planted in DIR is replaced, never written through.
+        if (!AtomicReplaceFile(target.string(), StyledText(formatter.Output, styled.EndOfFileMark), &reason)) {
             fail("cannot write " + target.string() + ": " + reason);
             continue;
         }

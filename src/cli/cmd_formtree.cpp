@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "cli/commands.h"
+#include "cli/std_out.h"
 #include "formtree/form_nodes.h"
 #include "formtree/form_parser.h"
 #include "io/paths.h"
@@ -89,7 +90,7 @@ int RunFormTree(const std::vector<std::string>& args) {
             out += "= " + row.Value + "\n";
         }
     }
-    std::cout << out;
+    WriteOut(ForTerminal(std::move(out)));
     if (tree.UnclosedBlocks > 0) {
         std::cerr << "plumora-cli: formtree: warning: " << file << ": " << tree.UnclosedBlocks
                   << " control block(s) not closed by End before the last line.\n";

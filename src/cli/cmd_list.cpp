@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "cli/commands.h"
+#include "cli/std_out.h"
 #include "cli/terminal_host.h"
 #include "project/app_state.h"
 #include "project/open_project.h"
@@ -34,7 +35,7 @@ std::string SizeText(double size) {
     return buffer;
 }
 
-void PrintTable(const std::vector<std::vector<std::string>>& rows, std::ostream& out) {
+std::string TableText(const std::vector<std::vector<std::string>>& rows) {
     // Numbers are right-aligned, text left-aligned; the last column is not
     // padded so paths are never followed by trailing blanks.
     const std::vector<bool> rightAligned = {false, false, true, true, false};
@@ -42,6 +43,7 @@ void PrintTable(const std::vector<std::vector<std::string>>& rows, std::ostream&
     for (const auto& row : rows) {
         for (std::size_t c = 0; c < row.size(); ++c) widths[c] = std::max(widths[c], row[c].size());
     }
+    std::string out;
     for (const auto& row : rows) {
         std::string line;
         for (std::size_t c = 0; c < row.size(); ++c) {
@@ -55,8 +57,9 @@ void PrintTable(const std::vector<std::vector<std::string>>& rows, std::ostream&
                 if (!last) line += pad;
             }
         }
-        out << line << "\n";
+        out += line + "\n";
     }
+    return out;
 }
 
 }  // namespace
@@ -87,12 +90,14 @@ int RunList(const std::vector<std::string>& args) {
     std::vector<std::vector<std::string>> rows;
     rows.push_back({"Name", "Kind", "Size", "Lines", "Path"});
     for (const RFile* f = state.Project->Head.get(); f->Next; f = f->Next.get()) {
-        rows.push_back({f->Name, std::to_string(f->Kind) + " " + KindName(f->Kind), SizeText(f->Size),
-                        std::to_string(f->LineCount), f->FullPath});
+        // Names and paths come from the project file: a control byte in
+        // them must not reach the terminal.
+        rows.push_back({PrintableText(f->Name), std::to_string(f->Kind) + " " + KindName(f->Kind),
+                        SizeText(f->Size), std::to_string(f->LineCount), PrintableText(f->FullPath)});
     }
-    PrintTable(rows, std::cout);
-    std::cout << "VB version: " << state.ProjectVBVersion
-              << (state.ProjectVBVersion == 4 ? " (.VBP)" : " (.MAK)") << "\n";
+    WriteOut(TableText(rows));
+    WriteOut("VB version: " + std::to_string(state.ProjectVBVersion) +
+             (state.ProjectVBVersion == 4 ? " (.VBP)" : " (.MAK)") + "\n");
     CloseProject(state);
     return kExitOk;
 }

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "cli/commands.h"
+#include "cli/std_out.h"
 #include "cli/terminal_host.h"
 #include "io/text_lines.h"
 #include "project/app_state.h"
@@ -90,14 +91,15 @@ struct SpellFile {
 };
 
 void PrintFinding(const std::string& shown, const TSpellFinding& f) {
-    std::cout << shown << ':' << f.Line << ':' << f.Column << ": " << Windows1252ToUtf8(f.Word);
+    std::string line = shown + ':' + std::to_string(f.Line) + ':' + std::to_string(f.Column) +
+                       ": " + Windows1252ToUtf8(f.Word);
     if (!f.Suggestions.empty()) {
-        std::cout << " (";
+        line += " (";
         for (std::size_t k = 0; k < f.Suggestions.size(); ++k)
-            std::cout << (k ? ", " : "") << Windows1252ToUtf8(f.Suggestions[k]);
-        std::cout << ')';
+            line += (k ? ", " : "") + Windows1252ToUtf8(f.Suggestions[k]);
+        line += ')';
     }
-    std::cout << '\n';
+    WriteOut(line + '\n');
 }
 
 // Reads the files named on the command line.

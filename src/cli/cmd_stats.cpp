@@ -11,6 +11,7 @@
 #include "charts/chart_items.h"
 #include "charts/create_chart.h"
 #include "cli/commands.h"
+#include "cli/std_out.h"
 #include "cli/terminal_host.h"
 #include "project/app_state.h"
 #include "project/open_project.h"
@@ -172,7 +173,7 @@ int RunStats(const std::vector<std::string>& args) {
             PrintText(*table, out);
         }
     }
-    std::cout << out;
+    WriteOut(out);
     CloseProject(state);
     return exitCode;
 }

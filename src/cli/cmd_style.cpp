@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "cli/commands.h"
+#include "cli/std_out.h"
 #include "cli/terminal_run_host.h"
 #include "io/paths.h"
 #include "processing/check_project.h"
@@ -74,8 +75,10 @@ int ParseArgs(const std::vector<std::string>& args, StyleArgs& out) {
     out.Project = positional[0];
     if (out.Check && !out.OutputDir.empty())
         return UsageError("style: --check and --diff write nothing; they cannot be combined with --out");
-    if (!out.Ini.empty() && !fs::is_regular_file(out.Ini))
-        return UsageError("style: settings file not found: " + out.Ini);
+    if (!out.Ini.empty()) {
+        if (const std::string problem = IniArgumentProblem(out.Ini); !problem.empty())
+            return UsageError("style: " + problem);
+    }
     return kExitOk;
 }
 
@@ -102,18 +105,19 @@ int RunCheck(TAppState& state, const TOptionSet& options, TerminalRunHost& host,
     if (diff) {
         printDiff = [](const std::string& name, const std::vector<std::string>& source,
                        const std::vector<std::string>& styled) {
-            std::cout << UnifiedDiff(source, styled, name, name + " (styled)");
+            WriteOut(ForTerminal(UnifiedDiff(source, styled, name, name + " (styled)")));
         };
     }
     TCheckReport report =
         CheckProject(*state.Project, options, state.VBTabStops, &host, printDiff);
     host.ShowProgressWindow(false);
     if (!diff)
-        for (const std::string& name : report.Changed) std::cout << "would change: " << name << "\n";
+        for (const std::string& name : report.Changed)
+            WriteOut("would change: " + PrintableText(name) + "\n");
     for (const std::string& name : report.Unavailable)
         std::cerr << "plumora-cli: " << PrintableText(name) << ": NOT AVAILABLE (cannot be read)\n";
     for (const std::string& message : report.Rejected)
-        std::cerr << "plumora-cli: " << PrintableText(message) << "\n";
+        std::cerr << "plumora-cli: " << PrintableMessage(message) << "\n";
     if (report.Cancelled) {
         std::cerr << "plumora-cli: cancelled\n";
         return kExitFailed;
@@ -158,10 +162,12 @@ int RunStyle(const std::vector<std::string>& args) {
     TRunReport report = RunProcessCommand(state, options, host, nullptr, override);
     switch (report.Outcome) {
         case TRunOutcome::Completed:
-            std::cout << "styled " << report.Styled.size() << " file"
-                      << (report.Styled.size() == 1 ? "" : "s") << " into "
-                      << PrintableText(report.OutputDir) << "\n";
-            return report.Unavailable.empty() && report.Rejected.empty() ? kExitOk : kExitFailed;
+            WriteOut("styled " + std::to_string(report.Styled.size()) + " file" +
+                     (report.Styled.size() == 1 ? "" : "s") + " into " +
+                     PrintableText(report.OutputDir) + "\n");
+            return report.Unavailable.empty() && report.Rejected.empty() && !report.LogFailed
+                       ? kExitOk
+                       : kExitFailed;
         case TRunOutcome::Declined:
             std::cerr << "plumora-cli: nothing styled (answer the question with --yes)\n";
             return kExitFailed;

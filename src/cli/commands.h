@@ -25,6 +25,11 @@ const std::vector<CliCommand>& Commands();
 // Prints "plumora-cli: <message>" and a hint to stderr; returns kExitUsage.
 int UsageError(const std::string& message);
 
+// Why the file given to --ini cannot be a settings file ("settings file not
+// found: X", "settings file X is a FIFO (named pipe), not a file"); empty
+// when it is an ordinary file.
+std::string IniArgumentProblem(const std::string& path);
+
 int RunList(const std::vector<std::string>& args);
 int RunFormat(const std::vector<std::string>& args);
 int RunDiff(const std::vector<std::string>& args);

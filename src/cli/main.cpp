@@ -1,11 +1,17 @@
 // plumora-cli: the headless front end. main only dispatches; every
 // subcommand calls a core service and reports its result.
+#include <sys/stat.h>
+
+#include <cerrno>
 #include <cstring>
 #include <iostream>
+#include <sstream>
 #include <string>
 #include <vector>
 
 #include "cli/commands.h"
+#include "cli/std_out.h"
+#include "io/read_open.h"
 
 namespace plumora::cli {
 
@@ -56,6 +62,16 @@ int UsageError(const std::string& message) {
     return kExitUsage;
 }
 
+std::string IniArgumentProblem(const std::string& path) {
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0) {
+        if (errno == ENOENT || errno == ENOTDIR) return "settings file not found: " + path;
+        return "settings file " + path + ": " + std::strerror(errno);
+    }
+    if (!S_ISREG(st.st_mode)) return "settings file " + path + " is " + NotAFileText(st.st_mode) + ", not a file";
+    return {};
+}
+
 static void PrintUsage(std::ostream& out) {
     out << "Plumora/VB 3.0 - styles classic Visual Basic (VB3 to VB6) source code\n\n"
         << "Usage: plumora-cli COMMAND [OPTIONS] ARGUMENTS\n"
@@ -70,7 +86,8 @@ static void PrintUsage(std::ostream& out) {
     }
     out << "\nSettings are read from VBPLUMO3.INI in $PLUMORA_CONFIG_DIR, else\n"
         << "$XDG_CONFIG_HOME/plumora, else ~/.config/plumora.\n"
-        << "\nExit status: 0 done, 1 failed (or, with --check, a file would change), 2 usage.\n";
+        << "\nExit status: 0 done, 1 failed (or, with --check, a file would change; for diff,\n"
+        << "the files differ), 2 usage.\n";
 }
 
 }  // namespace plumora::cli
@@ -84,18 +101,20 @@ int main(int argc, char** argv) {
     }
     const std::string& first = args[0];
     if (first == "--help" || first == "-h" || first == "help") {
-        PrintUsage(std::cout);
-        return kExitOk;
+        std::ostringstream usage;
+        PrintUsage(usage);
+        WriteOut(usage.str());
+        return FinishOutput(kExitOk);
     }
     if (first == "--version") {
-        std::cout << "plumora-cli " << PLUMORA_VERSION_STRING << " (Plumora/VB 3.0)\n";
-        return kExitOk;
+        WriteOut(std::string("plumora-cli ") + PLUMORA_VERSION_STRING + " (Plumora/VB 3.0)\n");
+        return FinishOutput(kExitOk);
     }
     for (const auto& c : Commands()) {
         if (first == c.Name) {
             std::vector<std::string> rest(args.begin() + 1, args.end());
             try {
-                return c.Run(rest);
+                return FinishOutput(c.Run(rest));
             } catch (const std::exception& e) {
                 std::cerr << "plumora-cli: internal error: " << e.what() << "\n";
                 return kExitUsage;

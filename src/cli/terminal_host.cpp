@@ -4,11 +4,13 @@
 
 namespace plumora::cli {
 
-std::string PrintableText(const std::string& text) {
+namespace {
+
+std::string Escaped(const std::string& text, bool keepLineBreaks) {
     std::string out;
     out.reserve(text.size());
     for (unsigned char c : text) {
-        if (c < 32 || c == 127) {
+        if ((c < 32 || c == 127) && !(keepLineBreaks && (c == '\n' || c == '\t'))) {
             char buf[8];
             std::snprintf(buf, sizeof buf, "\\x%02X", c);
             out += buf;
@@ -19,6 +21,12 @@ std::string PrintableText(const std::string& text) {
     return out;
 }
 
+}  // namespace
+
+std::string PrintableText(const std::string& text) { return Escaped(text, false); }
+
+std::string PrintableMessage(const std::string& text) { return Escaped(text, true); }
+
 MsgResult TerminalCommandHost::ShowMessage(MsgKind kind, const std::string& text,
                                            MsgButtons buttons) {
     const char* prefix = "";
@@ -28,7 +36,7 @@ MsgResult TerminalCommandHost::ShowMessage(MsgKind kind, const std::string& text
         case MsgKind::Error: prefix = "error: "; break;
         case MsgKind::Question: prefix = "question: "; break;
     }
-    err_ << prefix << PrintableText(text);
+    err_ << prefix << PrintableMessage(text);
     switch (buttons) {
         case MsgButtons::Ok:
             err_ << "\n";

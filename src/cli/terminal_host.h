@@ -13,6 +13,10 @@ namespace plumora::cli {
 // project cannot send escape sequences to the terminal.
 std::string PrintableText(const std::string& text);
 
+// The same for a message of several lines: line breaks (and tabs) stay, so
+// a safety-net report or a reason on a line of its own reads as written.
+std::string PrintableMessage(const std::string& text);
+
 class TerminalCommandHost : public ICommandHost {
 public:
     TerminalCommandHost(bool assumeYes, std::ostream& err = std::cerr)

@@ -122,10 +122,15 @@ TLineFacts AnalyseLine(std::string_view line) {
                      : ClassifyStatement(WithoutLineNumber(TrimLeftView(
                            TrimRightView(line.substr(0, facts.Scan.CodeEnd)))));
     facts.Continued = facts.Scan.Continued;
-    if (facts.CommentLine || facts.Blank) return facts;
+    // Only a line with a ":" can be a label, and only an If line a
+    // single-line If: the cleaned code is needed for those alone.
+    if (facts.CommentLine || facts.Blank ||
+        (facts.Scan.Colon == kNone && facts.Kind != skIf))
+        return facts;
     std::string_view u = CleanCode(line, facts.Scan);
-    facts.Label = IsLabelCode(u);
-    facts.SingleLineIf = IsSingleLineIfCode(u) || IsIfThenRem(u, facts.Scan);
+    facts.Label = facts.Scan.Colon != kNone && IsLabelCode(u);
+    facts.SingleLineIf =
+        facts.Kind == skIf && (IsSingleLineIfCode(u) || IsIfThenRem(u, facts.Scan));
     return facts;
 }
 
@@ -153,63 +158,63 @@ struct KeywordTest {
 // after "Next " cover procedure forms and Enum blocks that VB5 and VB6 code
 // uses every day; they take the codes of the siblings they behave like.
 constexpr std::array<KeywordTest, 53> kKeywords = {{
-    {"Property ", false, 0},
-    {"Private Property ", false, 2},
-    {"Static Property ", false, 6},
-    {"Public Property ", false, 8},
-    {"End Property ", true, 1},
-    {"Function ", false, 0},
-    {"Private Function ", false, 2},
-    {"Static Function ", false, 6},
-    {"Public Function ", false, 8},
-    {"End Function ", true, 1},
-    {"Sub ", false, 3},
-    {"Private Sub ", false, 4},
-    {"Static Sub ", false, 7},
-    {"Public Sub ", false, 9},
-    {"End Sub ", true, 5},
-    {"With ", false, 32},
-    {"End With ", true, 33},
-    {"Type ", false, 30},
-    {"Public Type ", false, 30},
-    {"Private Type ", false, 30},
+    {"Property ", false, skFunctionStart},
+    {"Private Property ", false, skPrivateFunctionStart},
+    {"Static Property ", false, skStaticFunctionStart},
+    {"Public Property ", false, skPublicFunctionStart},
+    {"End Property ", true, skFunctionEnd},
+    {"Function ", false, skFunctionStart},
+    {"Private Function ", false, skPrivateFunctionStart},
+    {"Static Function ", false, skStaticFunctionStart},
+    {"Public Function ", false, skPublicFunctionStart},
+    {"End Function ", true, skFunctionEnd},
+    {"Sub ", false, skSubStart},
+    {"Private Sub ", false, skPrivateSubStart},
+    {"Static Sub ", false, skStaticSubStart},
+    {"Public Sub ", false, skPublicSubStart},
+    {"End Sub ", true, skSubEnd},
+    {"With ", false, skWith},
+    {"End With ", true, skEndWith},
+    {"Type ", false, skTypeStart},
+    {"Public Type ", false, skTypeStart},
+    {"Private Type ", false, skTypeStart},
     // "Type As " (a member called Type) is tested after the table.
-    {"End Type ", true, 31},
-    {"If ", false, 15},
-    {"Else ", true, 16},
-    {"ElseIf ", false, 17},
-    {"End If ", true, 18},
-    {"#If ", false, 15},
-    {"#Else ", true, 16},
-    {"#ElseIf ", false, 17},
-    {"#End If ", true, 18},
-    {"Select Case ", false, 19},
-    {"Case ", false, 20},
-    {"End Select ", true, 21},
-    {"Do ", true, 22},
-    {"Loop ", true, 25},
-    {"While ", false, 26},
-    {"Wend ", true, 27},
-    {"For ", false, 28},
-    {"Next ", true, 29},
-    {"Friend Property ", false, 8},
-    {"Friend Function ", false, 8},
-    {"Friend Sub ", false, 9},
-    {"Private Static Property ", false, 6},
-    {"Public Static Property ", false, 6},
-    {"Friend Static Property ", false, 6},
-    {"Private Static Function ", false, 6},
-    {"Public Static Function ", false, 6},
-    {"Friend Static Function ", false, 6},
-    {"Private Static Sub ", false, 7},
-    {"Public Static Sub ", false, 7},
-    {"Friend Static Sub ", false, 7},
-    {"Enum ", false, 30},
-    {"Public Enum ", false, 30},
-    {"Private Enum ", false, 30},
+    {"End Type ", true, skTypeEnd},
+    {"If ", false, skIf},
+    {"Else ", true, skElse},
+    {"ElseIf ", false, skElseIf},
+    {"End If ", true, skEndIf},
+    {"#If ", false, skIf},
+    {"#Else ", true, skElse},
+    {"#ElseIf ", false, skElseIf},
+    {"#End If ", true, skEndIf},
+    {"Select Case ", false, skSelectCase},
+    {"Case ", false, skCase},
+    {"End Select ", true, skEndSelect},
+    {"Do ", true, skDo},
+    {"Loop ", true, skLoop},
+    {"While ", false, skWhile},
+    {"Wend ", true, skWend},
+    {"For ", false, skFor},
+    {"Next ", true, skNext},
+    {"Friend Property ", false, skPublicFunctionStart},
+    {"Friend Function ", false, skPublicFunctionStart},
+    {"Friend Sub ", false, skPublicSubStart},
+    {"Private Static Property ", false, skStaticFunctionStart},
+    {"Public Static Property ", false, skStaticFunctionStart},
+    {"Friend Static Property ", false, skStaticFunctionStart},
+    {"Private Static Function ", false, skStaticFunctionStart},
+    {"Public Static Function ", false, skStaticFunctionStart},
+    {"Friend Static Function ", false, skStaticFunctionStart},
+    {"Private Static Sub ", false, skStaticSubStart},
+    {"Public Static Sub ", false, skStaticSubStart},
+    {"Friend Static Sub ", false, skStaticSubStart},
+    {"Enum ", false, skTypeStart},
+    {"Public Enum ", false, skTypeStart},
+    {"Private Enum ", false, skTypeStart},
 }};
 
-constexpr KeywordTest kEndEnum{"End Enum ", true, 31};
+constexpr KeywordTest kEndEnum{"End Enum ", true, skTypeEnd};
 
 // A keyword tested on t needs a blank and more text after it; one tested on
 // t2 may also stand alone: at the end of the line, or before a ":"
@@ -261,7 +266,12 @@ TStatementKind Classify(std::string_view line) {
 
 bool HasOptionExplicitStatement(std::string_view line) {
     // Most lines hold no "Option" at all.
-    if (line.find_first_of("oO") == std::string_view::npos) return false;
+    const bool mayBe = [&] {
+        for (char c : line)
+            if (c == 'o' || c == 'O') return true;
+        return false;
+    }();
+    if (!mayBe) return false;
     const TLineScan scan = ScanLine(line);
     auto isIt = [&](std::size_t from, std::size_t to) {
         std::string_view t = TrimView(line.substr(from, to - from));

@@ -166,7 +166,9 @@ TLineScan ScanLine(std::string_view line) {
             std::size_t e = i + 1;
             while (e < line.size() && IsWordChar(line[e])) ++e;
             // A statement starts after Then and Else of a single-line If.
-            atStatement = (e - i == 4 && (IsWordAt(line, i, "THEN") || IsWordAt(line, i, "ELSE")));
+            const char u = UpperChar(c);
+            atStatement = e - i == 4 && (u == 'T' || u == 'E') &&
+                          (IsWordAt(line, i, "THEN") || IsWordAt(line, i, "ELSE"));
             i = e;
             codeEnd = i;
             continue;
@@ -209,7 +211,7 @@ std::size_t FindWordOutsideLiterals(std::string_view text, std::string_view uppe
 }
 
 void ExpandTabs(std::string_view line, int tabStops, std::string& out, bool commentText) {
-    if (std::memchr(line.data(), '\t', line.size()) == nullptr) {
+    if (line.empty() || std::memchr(line.data(), '\t', line.size()) == nullptr) {
         out.assign(line);
         return;
     }

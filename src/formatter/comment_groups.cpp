@@ -7,8 +7,12 @@
 
 namespace plumora {
 
-void AddToCommentGroup(TCommentGroup& group, std::size_t at) {
-    if (group.Count++ == 0) group.Start = at;
+void AddToCommentGroup(TCommentGroup& group, std::size_t at, int prevIndent, int level) {
+    if (group.Count++ == 0) {
+        group.Start = at;
+        group.PrevIndent = prevIndent;
+        group.Level = level;
+    }
     group.End = at + 1;
 }
 
@@ -65,7 +69,7 @@ bool IsHeaderGroup(const TCommentGroup& group, const TStyledLines& output,
 }  // namespace
 
 std::string CommentGroupFrame(const TCommentGroup& group, const TStyledLines& output,
-                              const TOptionSet& options, int nextIndent) {
+                              const TOptionSet& options) {
     if (!options.Bool(Opt::SingleLineCommentBlocks) || group.Count == 0 ||
         group.Count < options.Int(Opt::SingleLineCommentGroupQty) || group.End > output.size() ||
         group.Start >= group.End)
@@ -82,10 +86,10 @@ std::string CommentGroupFrame(const TCommentGroup& group, const TStyledLines& ou
     if (IsHeaderGroup(group, output, options)) return {};
     // A block line that the comment rules would take away again is never
     // written: the next styling would remove it.
-    const TLineScan scan = ScanLine(block);
-    if (!SpecialRemove(block, scan, options)) return {};
-    PlaceSingleLineComment(block, options, indent, nextIndent);
-    if (TrimView(block).empty()) return {};
+    std::string probe = block;
+    if (!SpecialRemove(probe, ScanLine(probe), options)) return {};
+    PlaceSingleLineComment(probe, options, indent, indent);
+    if (TrimView(probe).empty()) return {};
     return block;
 }
 

@@ -89,7 +89,9 @@ TCommentMove PlaceInLineComment(std::string& line, const TLineScan& scan,
     }
     const int column = options.Int(Opt::InLineCommentsFixedColumn);
     if (int(codeLength) <= column) {
-        const std::string_view text = TrimView(comment);
+        // The fit trims the comment text, unless that would change whether
+        // it goes on below (" _" trimmed to "_" does not).
+        const std::string_view text = continued ? comment : TrimView(comment);
         // Already in its column (every line of a second pass): nothing to build.
         if (p == std::size_t(column) && line.find_first_not_of(' ', codeLength) == p &&
             text.size() == comment.size())

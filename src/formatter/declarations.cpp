@@ -205,8 +205,9 @@ int DeclarationAsColumn(std::string_view line) {
     const char c = char(lead[0] & ~0x20);
     if (c != 'D' && c != 'R' && c != 'S' && c != 'G') return 0;
     const std::string_view code = TrimRightView(lead.substr(0, ScanLine(lead).CodeEnd));
-    std::string u;
-    UpperInto(code, u);
+    // The keyword is all the test needs to see upper-cased.
+    thread_local std::string u;
+    UpperInto(code.substr(0, 16), u);
     if (!IsDeclarationText(u)) return 0;
     const std::size_t as = FindAs(code);
     return as == kNone ? 1 : int(as) + 2;

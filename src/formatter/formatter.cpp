@@ -193,10 +193,8 @@ bool TVBSrcFormatter::RunPreamble(std::size_t count, TextAt textAt, std::size_t&
 
     // Option Explicit anywhere counts (Visual Basic would refuse a second
     // one, and the safety net does).
-    for (std::size_t i = 0; i < count && !hasOptionExplicit; ++i) {
-        ExpandTabs(textAt(i), VBTabStops, buf);
-        hasOptionExplicit = HasOptionExplicitStatement(buf);
-    }
+    for (std::size_t i = 0; i < count && !hasOptionExplicit; ++i)
+        hasOptionExplicit = HasOptionExplicitStatement(textAt(i));
 
     firstCode = 0;
     if (descriptionEnd >= 0) {
@@ -266,7 +264,11 @@ bool TVBSrcFormatter::RunPassOver(std::size_t count, TextAt textAt, ChangedAt ch
         else
             state_.NextLine.clear();
         line.ChangedBefore = pass > 0 && changedAt(i);
-        line.Text = line.Original;
+        if (!spare_.empty()) {
+            line.Text = std::move(spare_.back());
+            spare_.pop_back();
+        }
+        line.Text.assign(line.Original);
 
         // The continuation of a comment ending with " _" is comment text:
         // no rule may touch it, or Visual Basic would read it as code.
@@ -292,7 +294,7 @@ bool TVBSrcFormatter::RunPassOver(std::size_t count, TextAt textAt, ChangedAt ch
                                     !facts.SingleLineIf &&
                                     IsContinuedSingleLineIf(count, textAt, i, line.Text,
                                                             VBTabStops, scratch_);
-        StyleLine(std::move(line), continuedBefore, state_.NextLine);
+        StyleLine(std::move(line), continuedBefore, state_.NextLine, facts);
         state_.HeaderStart = kNone;
     }
     if (option_explicit_at_ == count) InsertOptionExplicit({});
@@ -318,7 +320,8 @@ void TVBSrcFormatter::InsertOptionExplicit(std::string_view next) {
     }
 }
 
-void TVBSrcFormatter::StyleLine(TWorkLine line, bool continuedBefore, std::string_view next) {
+void TVBSrcFormatter::StyleLine(TWorkLine line, bool continuedBefore, std::string_view next,
+                                const TLineFacts& facts) {
     line.ContinuedBefore = continuedBefore;
     TSplitRules split;
     if (rules_.Splitting && !continuedBefore) {
@@ -329,8 +332,8 @@ void TVBSrcFormatter::StyleLine(TWorkLine line, bool continuedBefore, std::strin
         split.Statements = opt_.SplitColons;
     }
     pieces_.clear();
-    if (!split.Any() || !SplitCompletely(line.Text, split, pieces_)) {
-        LayOutLine(std::move(line), next);
+    if (!split.Any() || !SplitCompletely(line.Text, facts, split, pieces_)) {
+        LayOutLine(std::move(line), next, &facts);
         return;
     }
     Modified = true;
@@ -347,13 +350,20 @@ void TVBSrcFormatter::StyleLine(TWorkLine line, bool continuedBefore, std::strin
     }
 }
 
-void TVBSrcFormatter::LayOutLine(TWorkLine line, std::string_view next) {
-    const TLineFacts facts = AnalyseLine(line.Text);
+void TVBSrcFormatter::LayOutLine(TWorkLine line, std::string_view next, const TLineFacts* known) {
+    const TLineFacts facts = known ? *known : AnalyseLine(line.Text);
     const bool continuedBefore = line.ContinuedBefore;
     // Also for a procedure that a split put on a line of its own
     // (`#If A Then: Sub B()`), as the next styling will find it.
     if (rules_.HeaderComments && IsProcedureStart(facts.Kind) && !continuedBefore)
         HeaderBefore(line.Made ? DeclarationStatement(line.Text) : declaration_);
+    // A line the rules take away is gone at once: it must not part a group
+    // of declarations or comments that the next styling finds joined.
+    if (IsDropped(line, facts)) {
+        spare_.push_back(std::move(line.Original));
+        return;
+    }
+    line.LevelBefore = state_.Indent.Current;
     if (opt_.Indent && rules_.Indentation) {
         if (!facts.Label)
             IndentLine(line.Text, facts, continued_single_line_if_ && !line.Made, state_.Indent,
@@ -363,6 +373,7 @@ void TVBSrcFormatter::LayOutLine(TWorkLine line, std::string_view next) {
     } else {
         state_.Indent.DeclarationDirective = false;
     }
+    line.LevelAfter = state_.Indent.Current;
     // A line that continues a statement starts none.
     if (rules_.ForNextVariable && opt_.ForNextMode != fnIgnore && !continuedBefore)
         ForNextStep(line.Text, state_.ForNextStack, opt_.ForNextMode);
@@ -385,22 +396,22 @@ void TVBSrcFormatter::LayOutLine(TWorkLine line, std::string_view next) {
     if (!facts.Continued) state_.Indent.InSingleLineIf = false;
     state_.InCommentText = facts.Scan.CommentContinued;
 
-    // Where a comment moved off the line may go.
+    // Where a comment moved off the line may go: never into a statement
+    // continued with " _", never next to an Attribute line, and not below a
+    // procedure whose header goes there (the comment would hide the header
+    // from the guard against a second one).
+    if (!continuedBefore) state_.StatementKind = facts.Kind;
     line.RoomAbove = !continuedBefore && !IsAttributeLine(line.Text);
-    // Nor below an Attribute line: the lines under a procedure up to its
-    // header must stay as they are.
-    // Below a procedure line goes its header (after its Attribute lines):
-    // a comment there would hide the header from the guard against a second.
     line.RoomBelow = !facts.Continued && !IsAttributeLine(next) && !IsAttributeLine(line.Text) &&
-                     !(IsProcedureStart(facts.Kind) &&
-                       WantsHeader(facts.Kind, false, FileKind, options_));
+                     !(IsProcedureStart(state_.StatementKind) &&
+                       WantsHeader(state_.StatementKind, false, FileKind, options_));
 
-    const bool declaration =
-        rules_.DimAsAlignment && opt_.AlignAs && !facts.Continued && !continuedBefore &&
-        DeclarationAsColumn(line.Text) > 0;
-    if (declaration) {
-        state_.Declarations.MaxAs =
-            std::max(state_.Declarations.MaxAs, DeclarationAsColumn(line.Text));
+    const int asColumn = rules_.DimAsAlignment && opt_.AlignAs && !facts.Continued &&
+                                 !continuedBefore
+                             ? DeclarationAsColumn(line.Text)
+                             : 0;
+    if (asColumn > 0) {
+        state_.Declarations.MaxAs = std::max(state_.Declarations.MaxAs, asColumn);
         state_.Declarations.Lines.push_back(std::move(line));
     } else {
         FlushDeclarationGroup(true);
@@ -419,6 +430,16 @@ void TVBSrcFormatter::HeaderAfter(bool continued, std::string_view next) {
     EmitHeader(state_.HeaderDeclaration, false, next);
 }
 
+bool TVBSrcFormatter::IsDropped(const TWorkLine& line, const TLineFacts& facts) const {
+    if (line.ContinuedBefore) return false;
+    const bool blankRemoval = rules_.BlankLineRemoval && opt_.BlankLineMode != blNoChange;
+    if (facts.Blank) return blankRemoval;
+    if (!facts.CommentLine || !rules_.CommentPlacement || facts.Scan.CommentContinued) return false;
+    std::string probe = line.Text;
+    if (!SpecialRemove(probe, facts.Scan, options_)) return true;
+    return blankRemoval && opt_.SingleLineMode == slRemove;
+}
+
 void TVBSrcFormatter::FlushDeclarationGroup(bool align) {
     TDeclarationGroup& group = state_.Declarations;
     if (group.Lines.empty()) return;
@@ -432,17 +453,22 @@ void TVBSrcFormatter::FlushDeclarationGroup(bool align) {
 }
 
 void TVBSrcFormatter::FinishLine(TWorkLine line) {
+    TLineScan scan;
     if (rules_.CommentPlacement && line.Text.find('\'') != std::string::npos &&
-        ScanLine(line.Text).Comment != kNone) {
+        (scan = ScanLine(line.Text)).Comment != kNone) {
         // A line that continues a statement stays, whatever it holds: taking
         // it away would join the statement to the line after it.
-        if (!line.ContinuedBefore && !SpecialRemove(line.Text, ScanLine(line.Text), options_)) {
-            spare_.push_back(std::move(line.Original));
-            return;  // nothing is left of the line
+        const bool keepLine = line.ContinuedBefore && IsCommentOnly(line.Text);
+        if (!keepLine && opt_.SpecialRemove) {
+            const std::size_t before = line.Text.size();
+            if (!SpecialRemove(line.Text, scan, options_)) {
+                spare_.push_back(std::move(line.Original));
+                return;  // nothing is left of the line
+            }
+            if (line.Text.size() != before) scan = ScanLine(line.Text);
         }
-        const TLineScan scan = ScanLine(line.Text);
         if (scan.Comment != kNone && IsCommentOnly(line.Text)) {
-            PlaceSingleLineComment(line.Text, options_, state_.PrevIndent, state_.Indent.Current,
+            PlaceSingleLineComment(line.Text, options_, state_.PrevIndent, line.LevelAfter,
                                    scan.CommentContinued || line.ContinuedBefore);
         } else if (scan.Comment != kNone) {
             std::string moved;
@@ -454,6 +480,9 @@ void TVBSrcFormatter::FinishLine(TWorkLine line) {
                 TWorkLine comment;
                 comment.Text = std::move(moved);
                 comment.Made = true;
+                // A comment line stands at the level of the code around it.
+                comment.LevelBefore = comment.LevelAfter =
+                    move == TCommentMove::Above ? line.LevelBefore : line.LevelAfter;
                 // A comment line the single-line rules empty is removed:
                 // the next styling would drop the empty line.
                 const bool keep = [&] {
@@ -469,15 +498,15 @@ void TVBSrcFormatter::FinishLine(TWorkLine line) {
                     return;
                 }
                 if (move == TCommentMove::Above) {
-                    PlaceSingleLineComment(comment.Text, options_, state_.PrevIndent,
-                                           state_.Indent.Current);
                     // Above the header written for this procedure, which must
                     // stay next to it for the guard against a second header.
                     if (state_.HeaderStart != kNone) {
+                        LayOutComment(comment.Text, state_.HeaderPrevIndent, line.LevelBefore);
                         const std::size_t at = state_.HeaderStart;
                         InsertOutput(at, std::move(comment.Text));
                         state_.HeaderStart = kNone;
                     } else {
+                        LayOutComment(comment.Text, state_.PrevIndent, line.LevelBefore);
                         Emit(std::move(comment));
                     }
                     Emit(std::move(line));
@@ -486,10 +515,10 @@ void TVBSrcFormatter::FinishLine(TWorkLine line) {
                     // comment, as they will when the comment is a line of its own.
                     const int after = line.BlankLinesAfter;
                     line.BlankLinesAfter = 0;
-                    const int indent = LeadingBlanks(line.Text);
+                    const int level = line.LevelAfter;
                     Emit(std::move(line));
                     state_.BlankLinesAfter += after;
-                    PlaceSingleLineComment(comment.Text, options_, indent, state_.Indent.Current);
+                    LayOutComment(comment.Text, state_.PrevIndent, level);
                     Emit(std::move(comment));
                 }
                 return;
@@ -530,13 +559,19 @@ void TVBSrcFormatter::Emit(TWorkLine line) {
             const bool commentOnly = IsCommentOnly(line.Text) && !line.ContinuedBefore &&
                                      !ScanLine(line.Text).CommentContinued;
             if (commentOnly) {
-                AddToCommentGroup(group, Output.size());
+                AddToCommentGroup(group, Output.size(), state_.PrevIndent, line.LevelAfter);
             } else if (group.Count > 0) {
-                std::string frame = CommentGroupFrame(group, Output, options_, state_.Indent.Current);
+                const std::string frame = CommentGroupFrame(group, Output, options_);
                 if (!frame.empty()) {
+                    // Each block line laid out where it stands: the top one
+                    // after the line before the group, the bottom one after
+                    // the group's last line.
+                    std::string top = frame, bottom = frame;
+                    LayOutComment(top, group.PrevIndent, group.Level);
+                    LayOutComment(bottom, LeadingBlanks(Output[group.End - 1].Text), group.Level);
                     const std::size_t start = group.Start, end = group.End;
-                    InsertOutput(end, frame);
-                    InsertOutput(start, std::move(frame));
+                    InsertOutput(end, std::move(bottom));
+                    InsertOutput(start, std::move(top));
                 }
                 group = TCommentGroup{};
             }
@@ -553,7 +588,19 @@ void TVBSrcFormatter::Emit(TWorkLine line) {
     state_.BlankLinesAfter += line.BlankLinesAfter;
 }
 
+// A comment line's layout as a pass over the styled file gives it: the
+// indentation of code at `level`, then the single-line comment rules.
+void TVBSrcFormatter::LayOutComment(std::string& text, int prevIndent, int level) {
+    if (opt_.Indent) {
+        const std::size_t lead = text.find_first_not_of(' ');
+        text.replace(0, lead == std::string::npos ? text.size() : lead,
+                     std::size_t(std::max(level, 0)), ' ');
+    }
+    PlaceSingleLineComment(text, options_, prevIndent, level);
+}
+
 void TVBSrcFormatter::HeaderBefore(const std::string& declaration) {
+    state_.HeaderPrevIndent = state_.PrevIndent;
     const std::size_t before = Output.size();
     EmitHeader(declaration, true, state_.PrevLine);
     // The header's first line follows the empty lines owed before it.
@@ -586,10 +633,10 @@ void TVBSrcFormatter::EmitHeader(const std::string& declaration, bool before,
         // A header line the comment rules would take away is not written.
         if (!SpecialRemove(line.Text, scan, options_)) continue;
         if (IsCommentOnly(line.Text)) {
-            if (opt_.Indent) line.Text.insert(0, std::size_t(std::max(state_.Indent.Current, 0)), ' ');
-            PlaceSingleLineComment(line.Text, options_, state_.PrevIndent, state_.Indent.Current);
+            LayOutComment(line.Text, state_.PrevIndent, state_.Indent.Current);
             if (TrimView(line.Text).empty()) continue;
         }
+        line.LevelBefore = line.LevelAfter = state_.Indent.Current;
         Emit(std::move(line));
     }
 }
@@ -615,6 +662,9 @@ bool TVBSrcFormatter::StyleLines(const std::vector<std::string>& lines) {
     Modified = false;
     label(1);
     if (!RunPass(lines, 0)) return false;
+    // The first pass lays out every line it writes as a pass over its own
+    // result would: the later passes would change nothing.
+    if (!AllPasses) return true;
     for (int pass = 1; pass <= 2; ++pass) {
         if (pass == 2 && !Modified) break;
         Modified = false;

@@ -1,6 +1,6 @@
-// TVBSrcFormatter: styles one Visual Basic source file in up to three passes,
-// keeping the form description block, making sure of `Option Explicit`, and
-// sending every other line through the rules in a fixed order.
+// TVBSrcFormatter: styles one Visual Basic source file, keeping the form
+// description block, making sure of `Option Explicit`, and sending every
+// other line through the rules in a fixed order.
 //
 // The first pass decides the structure of the styled file: splits, moved
 // comments, header comments, comment frames and blank lines. The later passes
@@ -83,11 +83,14 @@ public:
     bool RunPass(const std::vector<std::string>& lines, int pass);
     bool RunPass(const TStyledLines& lines, int pass);
 
-    // The passes of one file: Output is cleared, pass 1 runs over `lines`,
-    // pass 2 over its result, and pass 3 when pass 2 changed the line
-    // structure. Returns false when cancelled. StyleFile (style_file.h) adds
-    // the safety net and the change test.
+    // The passes of one file: Output is cleared and pass 1 runs over
+    // `lines`. Pass 1 decides the structure and lays out every line it
+    // writes in its final place, so passes 2 and 3 would change nothing; they
+    // run only with AllPasses (tests check that they change nothing).
+    // Returns false when cancelled. StyleFile (style_file.h) adds the safety
+    // net and the change test.
     bool StyleLines(const std::vector<std::string>& lines);
+    bool AllPasses = false;
 
     // Writes VBPLUMO3.LOG into OutputDir: the over-long lines (224 characters
     // or more) of every selected file of `project`. On failure shows "Error
@@ -95,6 +98,9 @@ public:
     bool WriteLog(const TSourceMgt& project);
 
     const TOptionSet& Options() const { return options_; }
+    // True when styling asks a person about words (the spelling host is set
+    // and spell checking is on): then files are styled one after another.
+    bool SpellsInteractively() const;
 
 private:
     // The options every line asks for, read once per pass (they cannot
@@ -127,6 +133,7 @@ private:
         // Output index of the header just written above the procedure line
         // being worked on; a comment moved off that line goes above it.
         std::size_t HeaderStart = std::string::npos;
+        int HeaderPrevIndent = 0;  // leading blanks of the line above that header
         // Empty lines owed after the last statement, emitted before the next line.
         int BlankLinesAfter = 0;
         // The "after" lines of a statement continued with " _", owed once its
@@ -134,6 +141,9 @@ private:
         int StatementBlankLinesAfter = 0;
         // The line before is a comment ending with " _": this one is comment text.
         bool InCommentText = false;
+        // The kind of the statement the current line belongs to (that of its
+        // first line when it is continued with " _").
+        TStatementKind StatementKind = skOther;
         // The last line written that is not empty, and its leading blanks.
         std::string PrevLine;
         int PrevIndent = 0;
@@ -150,10 +160,12 @@ private:
 
     // The rules of one line after the before-line hooks: splitting, then
     // each piece through LayOutLine.
-    void StyleLine(TWorkLine line, bool continuedBefore, std::string_view next);
+    void StyleLine(TWorkLine line, bool continuedBefore, std::string_view next,
+                   const TLineFacts& facts);
     // Indentation, For/Next, alignment, comment rules and writing; `next` is
     // the text that follows the line (the next piece or input line).
-    void LayOutLine(TWorkLine line, std::string_view next);
+    // `known`: the line's facts when the caller has them already.
+    void LayOutLine(TWorkLine line, std::string_view next, const TLineFacts* known = nullptr);
     // Comment removal and placement of a line whose layout is final, then
     // Emit for it and for a comment moved off it.
     void FinishLine(TWorkLine line);
@@ -161,11 +173,14 @@ private:
     // then the line with its mark.
     void Emit(TWorkLine line);
     void EmitBlankLines(int count);
+    void LayOutComment(std::string& text, int prevIndent, int level);
     // Inserts into Output at `at`, moving every stored Output position at or
     // after it.
     void InsertOutput(std::size_t at, std::string text);
     void AppendOutput(std::string_view text, bool changed);
     void FlushDeclarationGroup(bool align);
+    // True when the comment or blank-line rules remove the line entirely.
+    bool IsDropped(const TWorkLine& line, const TLineFacts& facts) const;
 
     // Header comments: those before a procedure are written at once, those
     // after it once its declaration and Attribute lines are written.

@@ -10,6 +10,8 @@ namespace plumora {
 
 namespace {
 
+constexpr int kWidestIndent = 1024;
+
 bool IsDirective(std::string_view statement) { return !statement.empty() && statement[0] == '#'; }
 
 // The statement kind with the number of loops a Next closes.
@@ -130,6 +132,11 @@ void IndentLine(std::string& line, const TLineFacts& facts, bool continuedSingle
         width = std::max(state.Current, 0);
     }
     IndentFollowingStatements(line, facts, state, options);
+
+    // No line may be longer than Visual Basic accepts (1,023 characters);
+    // a level beyond that is refused after styling, and must not cost the
+    // memory of thousands of blanks on each of thousands of lines first.
+    width = std::min(width, kWidestIndent);
 
     // Already in place (every line of a second pass, most of a tidy file).
     const std::size_t at = std::size_t(statement.data() - line.data());

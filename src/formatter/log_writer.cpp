@@ -49,12 +49,14 @@ bool LocateLog(const std::string& outputDir, std::string& localPath) {
 }  // namespace
 
 bool TVBSrcFormatter::WriteLog(const TSourceMgt& project) {
-    auto fail = [&] {
-        if (run_host_) ShowError(*run_host_, "Error while creating log file.");
+    // The fixed text, then what went wrong on a line of its own.
+    auto fail = [&](const std::string& why) {
+        if (run_host_) ShowError(*run_host_, "Error while creating log file.\n" + why);
         return false;
     };
     std::string localPath;
-    if (!LocateLog(OutputDir, localPath)) return fail();
+    if (!LocateLog(OutputDir, localPath))
+        return fail("The output directory " + OutputDir + " does not exist.");
 
     std::string log = "*** Project processing started at: " + Now() + "\r\n";
     std::vector<std::string> lines;
@@ -63,7 +65,7 @@ bool TVBSrcFormatter::WriteLog(const TSourceMgt& project) {
         log += "+++ Processing file: " + f->Name + "\r\n";
         // Lines are split the way the project's files are read (CR, LF or
         // CR LF), so a file with Unix line ends is not taken for one line.
-        if (!ReadTextLines(f->FullPath, lines).Ok) return fail();
+        if (TIoResult read = ReadTextLines(f->FullPath, lines); !read.Ok) return fail(read.Error);
         for (std::size_t i = 0; i < lines.size(); ++i) {
             if (lines[i].size() < kLongLine) continue;
             log += "Check Line #" + std::to_string(i + 1) + "-->" + lines[i] + "\r\n";
@@ -72,7 +74,10 @@ bool TVBSrcFormatter::WriteLog(const TSourceMgt& project) {
     }
     log += "*** Project processing completed at: " + Now() + "\r\n";
 
-    if (!AtomicWriteFile(localPath, log)) return fail();
+    // Never through a link planted in the output directory.
+    std::string reason;
+    if (!AtomicReplaceFile(localPath, log, &reason))
+        return fail("Unable to write " + localPath + ": " + reason);
     return true;
 }
 

@@ -143,20 +143,9 @@ private:
                 in_comment_text_ = EndsWithContinuationMark(s.substr(i));
                 return false;
             } else if (c == '"') {
-                std::size_t j = i + 1;
-                while (j < s.size()) {
-                    if (s[j] == '"') {
-                        if (j + 1 < s.size() && s[j + 1] == '"') {
-                            j += 2;
-                            continue;
-                        }
-                        break;
-                    }
-                    ++j;
-                }
-                j = std::min(j + 1, s.size());
-                Push(base + i, j - i, line, tkLiteral);
-                i = j;
+                const std::size_t n = LiteralLengthAt(s, i);
+                Push(base + i, n, line, tkLiteral);
+                i += n;
             } else if (std::size_t n = c == '#' ? DateLiteralLength(s, i) : 0; n > 0) {
                 Push(base + i, n, line, tkLiteral);
                 i += n;

@@ -8,6 +8,10 @@
 
 namespace plumora {
 
+bool TVBSrcFormatter::SpellsInteractively() const {
+    return spelling_ && options_.Bool(Opt::SpellingPerform);
+}
+
 void TVBSrcFormatter::SpellCheckLine(std::string& line) {
     if (!spelling_ || !options_.Bool(Opt::SpellingPerform) || SpellCancelled) return;
     if (options_.Bool(Opt::SpellingLiterals) && HasStringLiteral(line)) CheckLiteralSpelling(line);

@@ -120,11 +120,13 @@ bool SplitColonStatements(std::string_view line, TPieces& pieces) {
 
 namespace {
 
-bool SplitOnceUnchecked(std::string_view line, const TSplitRules& rules, TPieces& pieces);
+bool SplitOnceUnchecked(std::string_view line, const TLineFacts& facts, const TSplitRules& rules,
+                        TPieces& pieces);
 
 // A piece that ends with " _" would join the next piece to it.
-bool SplitOnce(std::string_view line, const TSplitRules& rules, TPieces& pieces) {
-    if (!SplitOnceUnchecked(line, rules, pieces)) return false;
+bool SplitOnce(std::string_view line, const TLineFacts& facts, const TSplitRules& rules,
+               TPieces& pieces) {
+    if (!SplitOnceUnchecked(line, facts, rules, pieces)) return false;
     for (const std::string& piece : pieces) {
         const TLineScan scan = ScanLine(piece);
         if (scan.Continued || scan.CommentContinued) {
@@ -135,8 +137,8 @@ bool SplitOnce(std::string_view line, const TSplitRules& rules, TPieces& pieces)
     return true;
 }
 
-bool SplitOnceUnchecked(std::string_view line, const TSplitRules& rules, TPieces& pieces) {
-    const TLineFacts facts = AnalyseLine(line);
+bool SplitOnceUnchecked(std::string_view line, const TLineFacts& facts, const TSplitRules& rules,
+                        TPieces& pieces) {
     // A string literal left open at the end of the line ends with text
     // (blanks too) that a piece must not lose.
     if (facts.Continued || facts.Scan.CommentContinued || facts.Scan.OpenLiteral || facts.Label ||
@@ -159,7 +161,7 @@ bool SplitOnceUnchecked(std::string_view line, const TSplitRules& rules, TPieces
 // single-line Ifs only so deep, and each split makes the text shorter.
 void SplitInto(std::string_view line, const TSplitRules& rules, TPieces& out, int depth) {
     TPieces pieces;
-    if (depth > 32 || !SplitOnce(line, rules, pieces)) {
+    if (depth > 32 || !SplitOnce(line, AnalyseLine(line), rules, pieces)) {
         out.emplace_back(line);
         return;
     }
@@ -169,9 +171,18 @@ void SplitInto(std::string_view line, const TSplitRules& rules, TPieces& out, in
 }  // namespace
 
 bool SplitCompletely(std::string_view line, const TSplitRules& rules, TPieces& out) {
+    return rules.Any() && SplitCompletely(line, AnalyseLine(line), rules, out);
+}
+
+bool SplitCompletely(std::string_view line, const TLineFacts& facts, const TSplitRules& rules,
+                     TPieces& out) {
     if (!rules.Any()) return false;
+    // Most lines have nothing any rule splits at: no "," and no ":".
+    if (facts.Scan.Colon == kNone && !facts.SingleLineIf &&
+        line.find(',') == std::string_view::npos)
+        return false;
     TPieces pieces;
-    if (!SplitOnce(line, rules, pieces)) return false;
+    if (!SplitOnce(line, facts, rules, pieces)) return false;
     for (const std::string& piece : pieces) SplitInto(piece, rules, out, 1);
     return true;
 }

@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "formatter/classifier.h"
 #include "formatter/declarations.h"
 
 namespace plumora {
@@ -45,5 +46,8 @@ struct TSplitRules {
 // final pieces to `out`. Returns false (nothing appended) when no rule
 // applies to the line itself.
 bool SplitCompletely(std::string_view line, const TSplitRules& rules, TPieces& out);
+// The same with the line's facts already worked out.
+bool SplitCompletely(std::string_view line, const TLineFacts& facts,
+                     const TSplitRules& rules, TPieces& out);
 
 }  // namespace plumora

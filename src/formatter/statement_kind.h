@@ -42,20 +42,26 @@ enum : TStatementKind {
     skOther = 34,
 };
 
-constexpr bool IsProcedureStart(TStatementKind k) {
-    return k == 0 || k == 2 || k == 3 || k == 4 || k == 6 || k == 7 || k == 8 || k == 9;
+constexpr bool IsFunctionStart(TStatementKind k) {
+    return k == skFunctionStart || k == skPrivateFunctionStart || k == skStaticFunctionStart ||
+           k == skPublicFunctionStart;
 }
-// Function and Property starts (the function header template applies).
-constexpr bool IsFunctionStart(TStatementKind k) { return k == 0 || k == 2 || k == 6 || k == 8; }
 // Sub starts (the sub header template applies).
-constexpr bool IsSubStart(TStatementKind k) { return k == 3 || k == 4 || k == 7 || k == 9; }
-constexpr bool IsProcedureEnd(TStatementKind k) { return k == 1 || k == 5; }
+constexpr bool IsSubStart(TStatementKind k) {
+    return k == skSubStart || k == skPrivateSubStart || k == skStaticSubStart ||
+           k == skPublicSubStart;
+}
+// Function and Property starts take the function header template.
+constexpr bool IsProcedureStart(TStatementKind k) { return IsFunctionStart(k) || IsSubStart(k); }
+constexpr bool IsProcedureEnd(TStatementKind k) { return k == skFunctionEnd || k == skSubEnd; }
 constexpr bool IsBlockOpener(TStatementKind k) {
-    return k == 15 || k == 19 || k == 22 || k == 26 || k == 28 || k == 30 || k == 32;
+    return k == skIf || k == skSelectCase || k == skDo || k == skWhile || k == skFor ||
+           k == skTypeStart || k == skWith;
 }
 constexpr bool IsBlockCloser(TStatementKind k) {
-    return k == 18 || k == 21 || k == 25 || k == 27 || k == 29 || k == 31 || k == 33;
+    return k == skEndIf || k == skEndSelect || k == skLoop || k == skWend || k == skNext ||
+           k == skTypeEnd || k == skEndWith;
 }
-constexpr bool IsMiddleLine(TStatementKind k) { return k == 16 || k == 17 || k == 20; }
+constexpr bool IsMiddleLine(TStatementKind k) { return k == skElse || k == skElseIf || k == skCase; }
 
 }  // namespace plumora

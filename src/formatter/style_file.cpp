@@ -1,6 +1,8 @@
 // One source file through the passes and the safety net.
 #include "formatter/style_file.h"
 
+#include "formatter/style_refusals.h"
+
 namespace plumora {
 
 namespace {
@@ -41,8 +43,15 @@ TStyleResult StyleFile(TVBSrcFormatter& formatter, const std::vector<std::string
     std::vector<std::string> withoutMark;
     result.EndOfFileMark = DetachEndOfFileMark(lines, withoutMark);
     const std::vector<std::string>& source = result.EndOfFileMark ? withoutMark : lines;
+    result.Refusal = RefuseSource(source, fileName);
+    if (!result.Refusal.empty()) {
+        formatter.Output.clear();
+        result.Completed = true;
+        return result;
+    }
     result.Completed = formatter.StyleLines(source);
     if (!result.Completed) return result;
+    result.Refusal = RefuseStyled(source, formatter.Output, fileName, formatter.VBTabStops);
     result.SafetyNet = CheckStyledCode(source, formatter.Output, formatter.Options(),
                                        fileName, formatter.VBTabStops);
     result.Changed = !SameText(lines, formatter.Output, result.EndOfFileMark);

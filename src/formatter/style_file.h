@@ -20,6 +20,10 @@ struct TStyleResult {
     // Set when the styled code differs from the source beyond what the
     // enabled rules may change: the styled text must then not be written.
     std::optional<TSafetyNetReport> SafetyNet;
+    // Set when the file must not be written although the passes ran (or
+    // before they could run): why, for the user, naming the file and line.
+    // Output is then not the file's styled text.
+    std::string Refusal;
     // The source ended with the end-of-file mark of old editors (Ctrl-Z). It
     // is kept out of styling and written back as the file's last byte.
     bool EndOfFileMark = false;
@@ -29,7 +33,9 @@ inline constexpr char kEndOfFileMark = '\x1A';
 
 // Styles `lines` (as read from the file) into formatter.Output through all
 // passes and checks the result. The formatter's run host sees the progress
-// and may cancel.
+// and may cancel. Text that is no source, or a form whose description block
+// never ends, is refused before styling; a styled line that Visual Basic
+// could not load is refused after it.
 TStyleResult StyleFile(TVBSrcFormatter& formatter, const std::vector<std::string>& lines,
                        std::string_view fileName, std::uint8_t fileKind);
 

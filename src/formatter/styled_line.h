@@ -36,6 +36,10 @@ struct TWorkLine {
     bool RoomAbove = true;
     bool RoomBelow = true;
     bool ContinuedBefore = false;  // the line continues the statement above
+    // The indentation level before and after the line's own statements: the
+    // layout of a comment moved off the line depends on its side.
+    int LevelBefore = 0;
+    int LevelAfter = 0;
 };
 
 }  // namespace plumora

@@ -19,7 +19,7 @@ enum class PreviewAnswer { Continue, CancelProcessing };
 
 class IRunHost : public ICommandHost {
 public:
-    // Caption of the progress window, e.g. "Main.frm (Pass 2)".
+    // Caption of the progress window, e.g. "Main.frm (Pass 1)".
     virtual void SetLabel(const std::string& text) = 0;
     // Gauge of the progress window.
     virtual void SetRange(int minimum, int maximum) = 0;
@@ -31,6 +31,10 @@ public:
     // The progress window appears when the walk over the files starts and
     // goes away when the run ends.
     virtual void ShowProgressWindow(bool /*visible*/) {}
+
+    // True when PreviewStyledFile shows the files to a person who answers;
+    // otherwise the run may style files ahead on other cores.
+    virtual bool ShowsPreview() const { return false; }
 
     // Old and styled text of one file side by side; returns when the user
     // closes the preview.

@@ -1,5 +1,5 @@
 // Atomic replacement of a file through a temporary file in the same directory
-// (rename is only atomic within one file system).
+// (a link or rename is only atomic within one file system).
 #include "io/atomic_write.h"
 
 #include <fcntl.h>
@@ -39,11 +39,10 @@ fs::path FinalTarget(const fs::path& path) {
     return path;
 }
 
-}  // namespace
-
-bool AtomicWriteFile(const std::string& localPath, std::string_view bytes, std::string* reason) {
+bool WriteAtomically(const std::string& localPath, std::string_view bytes, std::string* reason,
+                     bool followLink) {
     if (localPath.empty()) return Fail(reason, "no file name");
-    fs::path target = FinalTarget(fs::path(localPath));
+    fs::path target = followLink ? FinalTarget(fs::path(localPath)) : fs::path(localPath);
     fs::path dir = target.parent_path();
     if (dir.empty()) dir = ".";
 
@@ -51,16 +50,22 @@ bool AtomicWriteFile(const std::string& localPath, std::string_view bytes, std::
     fs::create_directories(dir, ec);
     if (ec) return Fail(reason, "cannot create directory " + dir.string() + ": " + ec.message());
 
+    // A writer killed on a file system without unnamed files left its
+    // hidden file here; this is the next write into the directory.
+    RemoveStaleTempFiles(dir.string());
+
     struct stat old {};
-    bool hadOld = ::stat(target.c_str(), &old) == 0;
+    bool hadOld = (followLink ? ::stat(target.c_str(), &old) : ::lstat(target.c_str(), &old)) == 0;
     if (hadOld && S_ISDIR(old.st_mode)) return Fail(reason, "it is a directory");
+    // A link that is replaced passes nothing on; the new file is an ordinary one.
+    if (hadOld && S_ISLNK(old.st_mode)) hadOld = false;
 
     TTempFile out(target.string());
     if (!out.Created())
         return Fail(reason, ErrnoText("cannot create a temporary file in " + dir.string(), errno));
     auto failed = [&](const std::string& what) { return Fail(reason, ErrnoText(what, errno)); };
 
-    // mkostemp creates 0600; an existing file keeps its own bits, a new one
+    // The temporary file starts as 0600; an existing file keeps its own bits, a new one
     // gets what the user's umask allows for an ordinary file.
     if (!out.SetMode(hadOld ? old.st_mode & 07777 : NewFileMode())) return failed("cannot set permissions");
     if (!out.Write(bytes)) return failed("cannot write");
@@ -77,6 +82,16 @@ bool AtomicWriteFile(const std::string& localPath, std::string_view bytes, std::
         ::close(dirFd);
     }
     return true;
+}
+
+}  // namespace
+
+bool AtomicWriteFile(const std::string& localPath, std::string_view bytes, std::string* reason) {
+    return WriteAtomically(localPath, bytes, reason, true);
+}
+
+bool AtomicReplaceFile(const std::string& localPath, std::string_view bytes, std::string* reason) {
+    return WriteAtomically(localPath, bytes, reason, false);
 }
 
 }  // namespace plumora

@@ -15,4 +15,11 @@ namespace plumora {
 bool AtomicWriteFile(const std::string& localPath, std::string_view bytes,
                      std::string* reason = nullptr);
 
+// As AtomicWriteFile, but a symbolic link at `localPath` is itself replaced
+// by the new file, never written through: for files that the program puts
+// into an output directory, where a planted link must not lead the write to
+// a file elsewhere.
+bool AtomicReplaceFile(const std::string& localPath, std::string_view bytes,
+                       std::string* reason = nullptr);
+
 }  // namespace plumora

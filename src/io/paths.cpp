@@ -2,10 +2,12 @@
 // projects copied from Windows open here.
 #include "io/paths.h"
 
+#include <dirent.h>
 #include <sys/stat.h>
+#include <time.h>
 
-#include <filesystem>
-#include <system_error>
+#include <mutex>
+#include <unordered_map>
 #include <vector>
 
 namespace plumora {
@@ -27,17 +29,95 @@ std::string Join(const std::string& dir, std::string_view name) {
     return dir + "/" + std::string(name);
 }
 
+// Reads `dir` and calls `visit(name)` for each entry.
+template <typename Visit>
+void ListDirectory(const std::string& dir, Visit&& visit) {
+    DIR* d = ::opendir(dir.empty() ? "." : dir.c_str());
+    if (!d) return;
+    while (const dirent* e = ::readdir(d)) {
+        const std::string_view name(e->d_name);
+        if (name != "." && name != "..") visit(name);
+    }
+    ::closedir(d);
+}
+
+// Directory listings kept while a TDirectoryCacheScope lives: for each
+// directory its entries by upper-cased name. A listing is used again only
+// while the directory's identity and modification time are unchanged, and
+// only once that time lies clearly before the reading (a change in the same
+// clock tick could otherwise go unseen).
+struct TListing {
+    dev_t Device = 0;
+    ino_t Inode = 0;
+    struct timespec Modified {};
+    bool Settled = false;
+    std::unordered_map<std::string, std::string> ByUpperName;  // the smallest name of each
+};
+
+std::mutex gCacheMutex;
+int gCacheScopes = 0;
+std::unordered_map<std::string, TListing> gListings;
+// Paths whose spelling had to be corrected, with the path found: the same
+// file is looked up several times while a project opens and runs, and a
+// path that does not exist can cost more to test than one that does.
+std::unordered_map<std::string, std::string> gCorrected;
+
+std::optional<std::string> CorrectedBefore(const std::string& local) {
+    std::string found;
+    {
+        std::lock_guard<std::mutex> lock(gCacheMutex);
+        if (gCacheScopes == 0) return std::nullopt;
+        auto it = gCorrected.find(local);
+        if (it == gCorrected.end()) return std::nullopt;
+        found = it->second;
+    }
+    if (!Exists(found)) return std::nullopt;
+    return found;
+}
+
+void RememberCorrected(const std::string& local, const std::string& found) {
+    std::lock_guard<std::mutex> lock(gCacheMutex);
+    if (gCacheScopes > 0) gCorrected[local] = found;
+}
+
+bool SameTime(const struct timespec& a, const struct timespec& b) {
+    return a.tv_sec == b.tv_sec && a.tv_nsec == b.tv_nsec;
+}
+
+// True when `modified` is more than a few clock ticks before now.
+bool LongAgo(const struct timespec& modified) {
+    struct timespec now {};
+    ::clock_gettime(CLOCK_REALTIME, &now);
+    const long long ns = (now.tv_sec - modified.tv_sec) * 1000000000LL + (now.tv_nsec - modified.tv_nsec);
+    return ns > 50 * 1000000LL;
+}
+
 // The entry of `dir` whose name equals `name` without regard to ASCII case;
 // the smallest such name when several do, so the choice never varies.
 std::optional<std::string> FindIgnoringCase(const std::string& dir, std::string_view name) {
-    namespace fs = std::filesystem;
-    std::error_code ec;
-    fs::directory_iterator it(dir.empty() ? fs::path(".") : fs::path(dir), ec);
-    std::optional<std::string> best;
-    for (; !ec && it != fs::directory_iterator(); it.increment(ec)) {
-        std::string entry = it->path().filename().string();
-        if (EqualsIgnoreAsciiCase(entry, name) && (!best || entry < *best)) best = entry;
+    {
+        std::lock_guard<std::mutex> lock(gCacheMutex);
+        if (gCacheScopes > 0) {
+            struct stat st {};
+            if (::stat(dir.empty() ? "." : dir.c_str(), &st) != 0) return std::nullopt;
+            TListing& listing = gListings[dir];
+            if (!listing.Settled || listing.Device != st.st_dev || listing.Inode != st.st_ino ||
+                !SameTime(listing.Modified, st.st_mtim)) {
+                listing = TListing{st.st_dev, st.st_ino, st.st_mtim, LongAgo(st.st_mtim), {}};
+                ListDirectory(dir, [&](std::string_view entry) {
+                    auto [it, added] = listing.ByUpperName.try_emplace(AsciiUpper(entry), entry);
+                    if (!added && entry < it->second) it->second = std::string(entry);
+                });
+            }
+            auto found = listing.ByUpperName.find(AsciiUpper(name));
+            if (found == listing.ByUpperName.end()) return std::nullopt;
+            return found->second;
+        }
     }
+    std::optional<std::string> best;
+    ListDirectory(dir, [&](std::string_view entry) {
+        if (EqualsIgnoreAsciiCase(entry, name) && (!best || entry < *best)) best = std::string(entry);
+    });
     return best;
 }
 
@@ -78,6 +158,19 @@ std::optional<std::string> WalkIgnoringCase(const std::string& localPath) {
 }
 
 }  // namespace
+
+TDirectoryCacheScope::TDirectoryCacheScope() {
+    std::lock_guard<std::mutex> lock(gCacheMutex);
+    ++gCacheScopes;
+}
+
+TDirectoryCacheScope::~TDirectoryCacheScope() {
+    std::lock_guard<std::mutex> lock(gCacheMutex);
+    if (--gCacheScopes == 0) {
+        gListings.clear();
+        gCorrected.clear();
+    }
+}
 
 bool IsAbsoluteProjectPath(std::string_view path) {
     return path.find(":\\") != std::string_view::npos || (!path.empty() && path[0] == '/');
@@ -129,8 +222,13 @@ std::optional<std::string> LocatePath(std::string_view path) {
     for (char& c : local) {
         if (c == '\\') c = '/';
     }
+    // Within a run a spelling corrected once stays corrected while the file
+    // found is there, so every part of the run sees the same file.
+    if (std::optional<std::string> before = CorrectedBefore(local)) return before;
     if (Exists(local)) return local;
-    return WalkIgnoringCase(local);
+    std::optional<std::string> found = WalkIgnoringCase(local);
+    if (found) RememberCorrected(local, *found);
+    return found;
 }
 
 double FileSize(std::string_view path) {

@@ -40,4 +40,19 @@ std::optional<std::string> LocatePath(std::string_view path);
 // Size in bytes of whatever LocatePath finds; -1 when nothing is found.
 double FileSize(std::string_view path);
 
+// While one of these lives (the open of a project, a run), LocatePath reads
+// each directory at most once for its case-insensitive matches, so a
+// project of thousands of files named in another letter case than on disk
+// opens and styles in time linear in its size rather than quadratic. A
+// directory that changes is read again, and a spelling once corrected keeps
+// leading to the file found while that file exists. Scopes may nest; the
+// last one to end forgets what they kept.
+class TDirectoryCacheScope {
+public:
+    TDirectoryCacheScope();
+    ~TDirectoryCacheScope();
+    TDirectoryCacheScope(const TDirectoryCacheScope&) = delete;
+    TDirectoryCacheScope& operator=(const TDirectoryCacheScope&) = delete;
+};
+
 }  // namespace plumora

@@ -6,6 +6,7 @@
 
 #include "host/run_host.h"
 #include "io/paths.h"
+#include "io/temp_file.h"
 #include "processing/file_copy.h"
 #include "processing/output_paths.h"
 #include "processing/processing_texts.h"
@@ -28,26 +29,50 @@ std::optional<std::string> FoundFile(const std::string& projectDir, const std::s
     return std::nullopt;
 }
 
+// How a series of copies ended.
+struct TCopiesResult {
+    bool Cancelled = false;
+    std::string Error;  // the first copy that failed, why; the rest were not tried
+};
+
 // Runs the copies with the busy report; `gaugeMax` is the last position.
-void RunCopies(const std::vector<TCopyJob>& jobs, int gaugeMax, const std::string& targetDir,
-               IRunHost& host, std::vector<std::string>* written) {
+// A missing source is skipped silently, a source that is no file with a
+// warning; a failed copy ends the series. The host's pump is asked before
+// each copy, so a cancel (Ctrl-C) during a long backup is seen.
+TCopiesResult RunCopies(const std::vector<TCopyJob>& jobs, int gaugeMax,
+                        const std::string& targetDir, IRunHost& host,
+                        std::vector<std::string>* written) {
+    TCopiesResult result;
     host.ShowCopyWindow(gaugeMax);
     for (const TCopyJob& job : jobs) {
+        if (host.PumpMessages()) {
+            result.Cancelled = true;
+            break;
+        }
         host.SetCopyProgress(static_cast<int>(job.Step), kBackingUpFilePrefix + job.Label);
-        if (CopyFileData(job.Source, JoinPath(targetDir, job.TargetName)) && written)
-            written->push_back(job.TargetName);
+        const TCopyOutcome copy =
+            CopyFileReporting(job.Source, JoinPath(targetDir, job.TargetName), false);
+        if (copy.Status == TCopyStatus::Copied) {
+            if (written) written->push_back(job.TargetName);
+        } else if (copy.Status == TCopyStatus::NotAFile) {
+            ShowWarning(host, copy.Reason);
+        } else if (copy.Status == TCopyStatus::Failed) {
+            result.Error = copy.Reason;
+            break;
+        }
     }
     host.HideCopyWindow();
+    return result;
 }
 
-bool CopyProjectListed(const std::vector<std::string>& lines, int vbVersion,
-                       const std::string& sourceDir, const std::string& targetDir, IRunHost& host,
-                       std::vector<std::string>* written) {
-    if (!DirectoryExists(LocalDir(sourceDir)) || !DirectoryExists(targetDir)) return false;
+TCopiesResult CopyProjectListed(const std::vector<std::string>& lines, int vbVersion,
+                                const std::string& sourceDir, const std::string& targetDir,
+                                IRunHost& host, std::vector<std::string>* written) {
+    if (!DirectoryExists(LocalDir(sourceDir)) || !DirectoryExists(targetDir)) return {};
     std::vector<TListedFile> listed = ListedProjectFiles(lines, vbVersion);
     int gaugeMax = std::max(0, static_cast<int>(listed.size()) - 1);
-    RunCopies(ListedFileCopies(lines, vbVersion, sourceDir), gaugeMax, targetDir, host, written);
-    return true;
+    return RunCopies(ListedFileCopies(lines, vbVersion, sourceDir), gaugeMax, targetDir, host,
+                     written);
 }
 
 void ClearProcessed(TSourceMgt& project) {
@@ -89,28 +114,32 @@ std::vector<TCopyJob> ListedFileCopies(const std::vector<std::string>& projectLi
 
 bool CopyListedFiles(const std::vector<std::string>& lines, const std::string& sourceDir,
                      const std::string& targetDir, IRunHost& host) {
-    return CopyProjectListed(lines, 3, sourceDir, targetDir, host, nullptr);
+    if (!DirectoryExists(LocalDir(sourceDir)) || !DirectoryExists(targetDir)) return false;
+    CopyProjectListed(lines, 3, sourceDir, targetDir, host, nullptr);
+    return true;
 }
 
 bool CopyReferencedFiles(const std::vector<std::string>& lines, const std::string& sourceDir,
                          const std::string& targetDir, IRunHost& host) {
-    return CopyProjectListed(lines, 4, sourceDir, targetDir, host, nullptr);
+    if (!DirectoryExists(LocalDir(sourceDir)) || !DirectoryExists(targetDir)) return false;
+    CopyProjectListed(lines, 4, sourceDir, targetDir, host, nullptr);
+    return true;
 }
 
 namespace {
 
-bool CopyDirectory(const std::vector<std::string>& names, const std::string& sourceDir,
-                   const std::string& targetDir, IRunHost& host,
-                   const std::vector<std::string>& taken, std::vector<std::string>* written) {
-    if (!DirectoryExists(LocalDir(sourceDir)) || !DirectoryExists(targetDir)) return false;
+TCopiesResult CopyDirectory(const std::vector<std::string>& names, const std::string& sourceDir,
+                            const std::string& targetDir, IRunHost& host,
+                            const std::vector<std::string>& taken,
+                            std::vector<std::string>* written) {
     std::set<std::string> takenSet(taken.begin(), taken.end());
     std::vector<TCopyJob> jobs;
     for (std::size_t i = 0; i < names.size(); ++i) {
         if (takenSet.count(AsciiUpper(names[i]))) continue;
         jobs.push_back({JoinPath(LocalDir(sourceDir), names[i]), names[i], names[i], i});
     }
-    RunCopies(jobs, std::max(0, static_cast<int>(names.size()) - 1), targetDir, host, written);
-    return true;
+    return RunCopies(jobs, std::max(0, static_cast<int>(names.size()) - 1), targetDir, host,
+                     written);
 }
 
 }  // namespace
@@ -118,13 +147,17 @@ bool CopyDirectory(const std::vector<std::string>& names, const std::string& sou
 bool CopyDirectoryFiles(const std::vector<std::string>& names, const std::string& sourceDir,
                         const std::string& targetDir, IRunHost& host,
                         const std::vector<std::string>& taken) {
-    return CopyDirectory(names, sourceDir, targetDir, host, taken, nullptr);
+    if (!DirectoryExists(LocalDir(sourceDir)) || !DirectoryExists(targetDir)) return false;
+    CopyDirectory(names, sourceDir, targetDir, host, taken, nullptr);
+    return true;
 }
 
 TBackupResult BackupProjectFiles(TSourceMgt& project, int vbVersion, const TOptionSet& options,
                                  const std::string& outputDir, IRunHost& host) {
     TBackupResult result;
     if (!EnsureDirectory(outputDir)) return result;
+    // Hidden files of an earlier run that was killed while writing here.
+    RemoveStaleTempFiles(outputDir);
     TCopyMode mode = CopyModeOf(options);
     if (mode == TCopyMode::OnlyNewFiles) {
         result.Ok = true;
@@ -132,11 +165,22 @@ TBackupResult BackupProjectFiles(TSourceMgt& project, int vbVersion, const TOpti
     }
     const std::string projectSource = JoinPath(LocalDir(project.ProjectDir), project.ProjectName);
     const std::string projectTarget = JoinPath(outputDir, project.ProjectName);
-    CopyProjectListed(project.ProjectLines, vbVersion, project.ProjectDir, outputDir, host,
-                      &result.Written);
+    // Ends the step when a series of copies did not complete.
+    auto stopped = [&](TCopiesResult copies) {
+        result.Cancelled = copies.Cancelled;
+        result.Error = std::move(copies.Error);
+        return result.Cancelled || !result.Error.empty();
+    };
+    if (stopped(CopyProjectListed(project.ProjectLines, vbVersion, project.ProjectDir, outputDir,
+                                  host, &result.Written)))
+        return result;
     if (mode == TCopyMode::ProjectFiles) {
-        if (!CopyFileKeepDate(projectSource, projectTarget)) {
-            result.Error = "Unable to copy the project file " + projectSource + " to " + projectTarget + ".";
+        const TCopyOutcome copy = CopyFileReporting(projectSource, projectTarget, true);
+        if (copy.Status != TCopyStatus::Copied) {
+            result.Error = copy.Status == TCopyStatus::Failed
+                               ? copy.Reason
+                               : "Unable to copy the project file " + projectSource + " to " +
+                                     projectTarget + ".";
             return result;
         }
     } else {
@@ -146,13 +190,20 @@ TBackupResult BackupProjectFiles(TSourceMgt& project, int vbVersion, const TOpti
         std::vector<std::string> taken;
         for (const std::string& name : result.Written) taken.push_back(AsciiUpper(name));
         std::vector<std::string> names = ListOrdinaryFiles(LocalDir(project.ProjectDir));
-        CopyDirectory(names, project.ProjectDir, outputDir, host, taken, &result.Written);
+        if (stopped(CopyDirectory(names, project.ProjectDir, outputDir, host, taken,
+                                  &result.Written)))
+            return result;
         if (!DirectoryExists(projectTarget) &&
             std::find(result.Written.begin(), result.Written.end(), project.ProjectName) ==
-                result.Written.end() &&
-            !CopyFileData(projectSource, projectTarget)) {
-            result.Error = "Unable to copy the project file " + projectSource + " to " + projectTarget + ".";
-            return result;
+                result.Written.end()) {
+            const TCopyOutcome copy = CopyFileReporting(projectSource, projectTarget, false);
+            if (copy.Status != TCopyStatus::Copied) {
+                result.Error = copy.Status == TCopyStatus::Failed
+                                   ? copy.Reason
+                                   : "Unable to copy the project file " + projectSource + " to " +
+                                         projectTarget + ".";
+                return result;
+            }
         }
     }
     result.Written.push_back(project.ProjectName);

@@ -37,7 +37,7 @@ std::vector<TCopyJob> ListedFileCopies(const std::vector<std::string>& projectLi
 
 // Copy routines of the three modes. Each reports progress through the copy
 // window of `host` and returns false only when one of the two directories
-// does not exist (then nothing is copied). Single failed copies are skipped.
+// does not exist (then nothing is copied). A failed copy ends the series.
 // `targetDir` is a path of this system. CopyDirectoryFiles skips the names
 // in `taken` (upper case), which the project's own files already hold.
 bool CopyListedFiles(const std::vector<std::string>& lines, const std::string& sourceDir,
@@ -51,14 +51,19 @@ bool CopyDirectoryFiles(const std::vector<std::string>& names, const std::string
 // What the backup step wrote, for the clean-up after a cancelled run.
 struct TBackupResult {
     bool Ok = false;
-    std::string Error;                  // why the project file copy failed
+    bool Cancelled = false;             // the host's pump asked to stop between copies
+    std::string Error;                  // why a copy or the project file's rewrite failed
     std::vector<std::string> Written;   // names inside the output directory
 };
 
 // The backup step proper. `outputDir` is a path of this system. Fails when
-// the directory cannot be made, or when the project file copy cannot be
-// read or rewritten (then Error says why). Clears every entry's Processed
-// flag in the two copy modes.
+// the directory cannot be made, when a copy fails while reading or writing
+// (a read-only file in the way included), or when the project file copy
+// cannot be made or rewritten; then Error says why and the copies after it
+// are not made. A source that does not exist is skipped silently, one that
+// is not a file (a FIFO) with a warning. Stops with Cancelled when the host
+// reports a cancel between two copies. Clears every entry's Processed flag
+// in the two copy modes when it succeeds.
 TBackupResult BackupProjectFiles(TSourceMgt& project, int vbVersion, const TOptionSet& options,
                                  const std::string& outputDir, IRunHost& host);
 

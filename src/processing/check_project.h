@@ -26,7 +26,10 @@ using TChangedFileVisitor = std::function<void(
     const std::vector<std::string>& styled)>;
 
 // Styles each selected entry through all passes, one file's text at a time.
+// `workers`: cores to style on (0 for all the machine has, 1 for one); the
+// report and the visits come in project order either way.
 TCheckReport CheckProject(TSourceMgt& project, const TOptionSet& options, int vbTabStops,
-                          IRunHost* host, const TChangedFileVisitor& onChanged = {});
+                          IRunHost* host, const TChangedFileVisitor& onChanged = {},
+                          unsigned workers = 0);
 
 }  // namespace plumora

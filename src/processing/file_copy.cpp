@@ -11,6 +11,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "io/read_open.h"
 #include "io/temp_file.h"
 #include "processing/output_paths.h"
 
@@ -37,43 +38,77 @@ private:
     int fd_;
 };
 
-bool CopyFile(const std::string& source, const std::string& target, bool keepDate) {
-    if (source == target) return false;
-    TFd in(::open(source.c_str(), O_RDONLY | O_CLOEXEC));
-    if (in.Get() < 0) return false;
+std::string ErrnoText(int err) { return std::strerror(err); }
+
+TCopyOutcome Outcome(TCopyStatus status, std::string reason = {}) {
+    return {status, std::move(reason)};
+}
+
+TCopyOutcome CopyFile(const std::string& source, const std::string& target, bool keepDate) {
+    if (source == target) return Outcome(TCopyStatus::NoSource);
+    std::string openError;
+    int openErrno = 0;
+    TFd in(OpenRegularForReading(source, openError, &openErrno));
+    if (in.Get() < 0) {
+        if (openErrno == ENOENT || openErrno == ENOTDIR) return Outcome(TCopyStatus::NoSource);
+        // A FIFO, device or directory has nothing to copy; an unreadable
+        // file does, and missing it would break the copied project.
+        return Outcome(openErrno ? TCopyStatus::Failed : TCopyStatus::NotAFile,
+                       "Unable to copy " + source + " to " + target + ": " +
+                           openError.substr(openError.rfind(": ") + 2));
+    }
     struct stat src {};
-    if (::fstat(in.Get(), &src) != 0 || !S_ISREG(src.st_mode)) return false;
+    if (::fstat(in.Get(), &src) != 0)
+        return Outcome(TCopyStatus::Failed, "Unable to copy " + source + ": " + ErrnoText(errno));
     // The same file under another name: copying would only risk it.
     struct stat dst {};
     const bool targetExisted = ::lstat(target.c_str(), &dst) == 0;
     if (targetExisted) {
         struct stat followed {};
-        if (::stat(target.c_str(), &followed) == 0 &&
-            ((followed.st_dev == src.st_dev && followed.st_ino == src.st_ino) || S_ISDIR(followed.st_mode)))
-            return false;
+        if (::stat(target.c_str(), &followed) == 0) {
+            if (followed.st_dev == src.st_dev && followed.st_ino == src.st_ino)
+                return Outcome(TCopyStatus::NoSource);
+            if (S_ISDIR(followed.st_mode))
+                return Outcome(TCopyStatus::Failed,
+                               "Unable to write " + target + ": it is a directory");
+            // The user's statement that this file must not change, in every
+            // copy mode as for the styled files.
+            if (S_ISREG(followed.st_mode) && !(followed.st_mode & S_IWUSR))
+                return Outcome(TCopyStatus::Failed,
+                               "Unable to write " + target + ": the file is read-only");
+        }
     }
 
+    auto failed = [&](const std::string& what) {
+        const int err = errno;
+        return Outcome(TCopyStatus::Failed,
+                       "Unable to copy " + source + " to " + target + ": " + what + ErrnoText(err));
+    };
     TTempFile out(target);
-    if (!out.Created()) return false;
+    if (!out.Created()) return failed("");
     char buffer[kBlockSize];
     while (true) {
         ssize_t got = ::read(in.Get(), buffer, sizeof buffer);
         if (got < 0) {
             if (errno == EINTR) continue;
-            return false;
+            return failed("reading failed: ");
         }
         if (got == 0) break;
-        if (!out.Write(std::string_view(buffer, static_cast<std::size_t>(got)))) return false;
+        if (!out.Write(std::string_view(buffer, static_cast<std::size_t>(got))))
+            return failed("");
     }
     if (keepDate) {
         struct timespec times[2] = {src.st_atim, src.st_mtim};
-        if (::futimens(out.Fd(), times) != 0) return false;
+        if (::futimens(out.Fd(), times) != 0) return failed("");
     }
-    return out.SetMode(keepDate ? src.st_mode & 07777 : NewFileMode()) && out.Close() &&
-           out.PutInPlace(target, targetExisted);
+    // A kept mode stays writable for its owner: a read-only project file
+    // (as source control leaves it) would otherwise make its own copy refuse
+    // the rewrite and the next run.
+    if (!out.SetMode(keepDate ? (src.st_mode & 07777) | S_IWUSR : NewFileMode()) || !out.Close() ||
+        !out.PutInPlace(target, targetExisted))
+        return failed("");
+    return Outcome(TCopyStatus::Copied);
 }
-
-std::string ErrnoText(int err) { return std::strerror(err); }
 
 }  // namespace
 
@@ -114,12 +149,48 @@ bool EnsureDirectory(const std::string& dir) {
     return DirectoryExists(dir);
 }
 
+TCopyOutcome CopyFileReporting(const std::string& source, const std::string& target, bool keepDate) {
+    return CopyFile(source, target, keepDate);
+}
+
+std::string PrepareOutputDirectory(const std::string& written, const std::string& local) {
+    if (local.empty()) {
+        return "The output directory " + written +
+               " is a Windows drive path; drive letters do not exist on this system. Set the "
+               "output directory to a directory of this system, or to one relative to the "
+               "project such as .\\STYLED\\.";
+    }
+    std::string dir = local;
+    while (dir.size() > 1 && dir.back() == '/') dir.pop_back();
+    struct stat st {};
+    if (::stat(dir.c_str(), &st) == 0 && !S_ISDIR(st.st_mode))
+        return "The output directory " + dir + " is a file, not a directory.";
+    if (!DirectoryExists(dir)) {
+        std::error_code created;
+        fs::create_directories(fs::path(dir), created);
+        if (!DirectoryExists(dir)) {
+            std::string why = created ? created.message() : std::string("it could not be made");
+            // A file where a parent directory should be says more than
+            // "Not a directory".
+            std::error_code ec;
+            fs::path existing = fs::path(dir).parent_path();
+            while (!existing.empty() && !fs::exists(existing, ec)) existing = existing.parent_path();
+            if (!existing.empty() && ::stat(existing.c_str(), &st) == 0 && !S_ISDIR(st.st_mode))
+                why = existing.string() + " is a file, not a directory";
+            return "The output directory " + dir + " cannot be created: " + why + ".";
+        }
+    }
+    if (::access(dir.c_str(), W_OK | X_OK) != 0)
+        return "The output directory " + dir + " is read-only: " + ErrnoText(errno) + ".";
+    return {};
+}
+
 bool CopyFileData(const std::string& source, const std::string& target) {
-    return CopyFile(source, target, false);
+    return CopyFile(source, target, false).Status == TCopyStatus::Copied;
 }
 
 bool CopyFileKeepDate(const std::string& source, const std::string& target) {
-    return CopyFile(source, target, true);
+    return CopyFile(source, target, true).Status == TCopyStatus::Copied;
 }
 
 bool DeleteListedFiles(const std::vector<std::string>& names, const std::string& dir) {

@@ -23,7 +23,7 @@ public:
     // the process-wide cancel flag, which the run reads while it pumps.
     explicit TfrmProcessing(std::function<void()> onCancel, QWidget* parent = nullptr);
 
-    // The label line, e.g. "frmMain.frm (Pass 2)"; shown at once.
+    // The label line, e.g. "frmMain.frm (Pass 1)"; shown at once.
     void SetFileLabel(const QString& text);
     const QString& FileLabel() const { return fileLabel_; }
     void SetRange(int minimum, int maximum);

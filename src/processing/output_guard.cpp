@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <map>
 #include <set>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -24,11 +25,22 @@ namespace {
 
 using TFileId = std::pair<dev_t, ino_t>;
 
-std::optional<TFileId> IdOf(const std::string& path) {
-    struct stat st {};
-    if (::stat(path.c_str(), &st) != 0) return std::nullopt;
-    return TFileId{st.st_dev, st.st_ino};
-}
+// The identity of each path, asked of the disk once per check: the same
+// file is a source, a copy and a claim on its name.
+class TFileIds {
+public:
+    std::optional<TFileId> Of(const std::string& path) {
+        auto [it, added] = ids_.try_emplace(path);
+        if (added) {
+            struct stat st {};
+            if (::stat(path.c_str(), &st) == 0) it->second = TFileId{st.st_dev, st.st_ino};
+        }
+        return it->second;
+    }
+
+private:
+    std::unordered_map<std::string, std::optional<TFileId>> ids_;
+};
 
 std::string Canonical(const std::string& path) {
     std::error_code ec;
@@ -45,9 +57,10 @@ struct TNameClaims {
         std::string Shown;
     };
     std::map<std::string, TClaim> Claims;
+    TFileIds& Ids;
 
     std::optional<std::string> Claim(const std::string& name, const std::string& source) {
-        std::optional<TFileId> id = IdOf(source);
+        std::optional<TFileId> id = Ids.Of(source);
         std::string identity = id ? std::to_string(id->first) + ":" + std::to_string(id->second)
                                   : "?" + source;
         auto [it, inserted] = Claims.try_emplace(AsciiUpper(name), TClaim{identity, source});
@@ -58,6 +71,39 @@ struct TNameClaims {
                "or rename it.";
     }
 };
+
+// The names under which the run writes files of its own: the rewritten
+// project file in the copy modes and the log. A file of the project that
+// lands under one of them would replace it, or be replaced by it.
+std::optional<std::string> ClashWithOwnFiles(const TSourceMgt& project, TCopyMode mode,
+                                             bool createLog, const std::vector<TCopyJob>& copies) {
+    const std::string projectName = AsciiUpper(project.ProjectName);
+    const std::string logName = AsciiUpper(kLogFileName);
+    for (const RFile* f = project.Head.get(); f && f->Next; f = f->Next.get()) {
+        if (!f->Selected) continue;
+        const std::string name = AsciiUpper(f->Name);
+        if (mode != TCopyMode::OnlyNewFiles && name == projectName) {
+            return "The project names its own project file " + project.ProjectName +
+                   " as the source file " + f->Name +
+                   "; its styled copy would replace the rewritten project file in the output "
+                   "directory. Deselect " + f->Name + " or remove that line from the project.";
+        }
+        if (createLog && name == logName) {
+            return "The source file " + f->Name + " has the name of the log " + kLogFileName +
+                   "; the log and its styled copy would replace each other in the output "
+                   "directory. Deselect " + f->Name + " or turn off the log.";
+        }
+    }
+    if (createLog && mode != TCopyMode::OnlyNewFiles) {
+        for (const TCopyJob& job : copies) {
+            if (AsciiUpper(job.TargetName) != logName) continue;
+            return "The project names a file " + job.Label + " that has the name of the log " +
+                   kLogFileName + "; the log would replace its copy in the output directory. "
+                   "Turn off the log or rename the file.";
+        }
+    }
+    return std::nullopt;
+}
 
 }  // namespace
 
@@ -72,9 +118,10 @@ std::optional<std::string> CheckOutputDirectory(const TSourceMgt& project, int v
     }
 
     // Everything the run reads; none of it may be a file that it writes.
+    TFileIds ids;
     std::set<TFileId> sources;
     auto addSource = [&](const std::string& path) {
-        if (std::optional<TFileId> id = IdOf(path)) sources.insert(*id);
+        if (std::optional<TFileId> id = ids.Of(path)) sources.insert(*id);
     };
     const std::string projectFile = JoinPath(projectDir, project.ProjectName);
     addSource(projectFile);
@@ -84,8 +131,10 @@ std::optional<std::string> CheckOutputDirectory(const TSourceMgt& project, int v
         if (std::optional<std::string> local = LocatePath(f->FullPath)) addSource(*local);
     }
 
+    if (auto clash = ClashWithOwnFiles(project, mode, createLog, copies)) return clash;
+
     std::vector<std::string> targets;
-    TNameClaims claims;
+    TNameClaims claims{{}, ids};
     if (mode != TCopyMode::OnlyNewFiles) {
         targets.push_back(project.ProjectName);
         for (const TCopyJob& job : copies) {
@@ -106,7 +155,7 @@ std::optional<std::string> CheckOutputDirectory(const TSourceMgt& project, int v
 
     for (const std::string& name : targets) {
         const std::string target = JoinPath(outputDir, name);
-        std::optional<TFileId> id = IdOf(target);
+        std::optional<TFileId> id = ids.Of(target);
         if (id && sources.count(*id)) {
             return "The output directory " + outputDir + " holds " + name +
                    ", a file of the project that this run would replace. Choose another output "

@@ -1,7 +1,8 @@
 // The check that keeps the user's sources safe: before anything is written,
 // refuse an output directory where a styled file, a copy, the rewritten
-// project file or the log would replace a file of the project, and two
-// different files that would land under one name.
+// project file or the log would replace a file of the project, two
+// different files that would land under one name, and a source file named
+// like the run's own rewritten project file or log.
 #pragma once
 
 #include <optional>

@@ -1,11 +1,12 @@
 // ProcessProject: output directory, refusal check, backup, log, then the walk
-// over the selected files with up to three passes each.
+// over the selected files, on every core where nobody answers between files.
 #include "processing/process_project.h"
 
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <memory>
 
 #include "formatter/formatter.h"
 #include "formatter/style_file.h"
@@ -16,6 +17,7 @@
 #include "processing/output_guard.h"
 #include "processing/output_paths.h"
 #include "processing/processing_texts.h"
+#include "processing/styling_pipeline.h"
 #include "project/source_mgt.h"
 #include "settings/option_set.h"
 
@@ -50,6 +52,7 @@ TRunReport ProcessProject(TVBSrcFormatter& formatter, TRunContext& context) {
     if (!context.Project || !context.Project->Head || !context.Options || !context.Host ||
         !context.ProcessingCancelled)
         return report;
+    const TDirectoryCacheScope directoryCache;
     TSourceMgt& project = *context.Project;
     IRunHost& host = *context.Host;
     const TOptionSet& options = *context.Options;
@@ -73,33 +76,55 @@ TRunReport ProcessProject(TVBSrcFormatter& formatter, TRunContext& context) {
             return report;
         }
     }
-    if (outputDir.empty() || !EnsureDirectory(outputDir)) {
+    if (const std::string problem = PrepareOutputDirectory(setting, outputDir); !problem.empty()) {
         report.Outcome = TRunOutcome::BackupFailed;
-        ShowError(host, kBackupFailedText);
+        ShowError(host, std::string(kBackupFailedText) + "\n" + problem);
         return report;
     }
     TBackupResult backup =
         BackupProjectFiles(project, context.ProjectVBVersion, options, outputDir, host);
-    if (!backup.Ok) {
+    if (backup.Cancelled) cancelled = true;
+    if (!backup.Ok && !backup.Cancelled) {
         report.Outcome = TRunOutcome::BackupFailed;
         ShowError(host, backup.Error.empty() ? std::string(kBackupFailedText) : backup.Error);
         return report;
     }
     std::vector<std::string> written = backup.Written;
-    if (createLog && formatter.WriteLog(project)) written.push_back(kLogFileName);
+    if (createLog && !cancelled) {
+        if (formatter.WriteLog(project))
+            written.push_back(kLogFileName);
+        else
+            report.LogFailed = true;
+    }
 
     formatter.Output.clear();
     formatter.SpellCancelled = false;
     host.ShowProgressWindow(true);
     report.Outcome = TRunOutcome::Completed;
     const bool preview = options.Bool(Opt::PreviewBeforeSaving);
+    // Where nobody answers between files, they are styled ahead on every core
+    // and taken here one by one, in project order.
+    const unsigned workers = context.Workers ? context.Workers : TStylingPipeline::Workers();
+    std::unique_ptr<TStylingPipeline> pipeline;
+    if (workers > 1 && !(preview && host.ShowsPreview()) && !formatter.SpellsInteractively())
+        pipeline = std::make_unique<TStylingPipeline>(project, options, formatter, workers);
     for (RFile* entry = project.Head.get(); entry->Next && !cancelled; entry = entry->Next.get()) {
         project.Current = entry;
         if (!entry->Selected) {
             project.ReleaseCurrentLines();
             continue;
         }
-        project.LoadCurrentLines();
+        TStylingPipeline::TItem* item = nullptr;
+        if (pipeline) {
+            item = pipeline->TakeNext(host);
+            if (!item) {
+                cancelled = true;
+                break;
+            }
+            project.AdoptCurrentLines(std::move(item->Lines));
+        } else {
+            project.LoadCurrentLines();
+        }
         if (SourceUnavailable(*entry)) {
             report.Unavailable.push_back(entry->Name);
             ShowWarning(host, entry->Name +
@@ -110,16 +135,28 @@ TRunReport ProcessProject(TVBSrcFormatter& formatter, TRunContext& context) {
         }
         host.SetRange(0, std::max(0, static_cast<int>(entry->Lines.size())));
         host.SetPosition(0);
-        const TStyleResult styled = StyleFile(formatter, entry->Lines, entry->Name, entry->Kind);
+        TStyleResult styled;
+        if (item) {
+            // The file's pass as the user sees it: its label, then the pump
+            // where a cancel asked for meanwhile stops the run before the
+            // file is written, as it would during the pass itself.
+            host.SetLabel(entry->Name + " (Pass 1)");
+            host.SetPosition(int(entry->Lines.size()));
+            styled = std::move(item->Result);
+            if (host.PumpMessages()) styled.Completed = false;
+            formatter.Output = std::move(item->Output);
+        } else {
+            styled = StyleFile(formatter, entry->Lines, entry->Name, entry->Kind);
+        }
         if (!styled.Completed) {
             cancelled = true;
             break;
         }
         // A styled text whose code differs from the source beyond what the
         // enabled rules may change is never saved; the run goes on.
-        if (styled.SafetyNet) {
+        if (styled.SafetyNet || !styled.Refusal.empty()) {
             report.Rejected.push_back(entry->Name);
-            ShowWarning(host, styled.SafetyNet->Message());
+            ShowWarning(host, styled.SafetyNet ? styled.SafetyNet->Message() : styled.Refusal);
             project.ReleaseCurrentLines();
             continue;
         }
@@ -144,6 +181,9 @@ TRunReport ProcessProject(TVBSrcFormatter& formatter, TRunContext& context) {
         project.ReleaseCurrentLines();
     }
     project.ReleaseCurrentLines();
+    // A cancel asked for while the last file was written has not been seen
+    // by any pass; it still ends the run as cancelled.
+    if (!cancelled && host.PumpMessages()) cancelled = true;
 
     if (cancelled) {
         report.Outcome = TRunOutcome::Cancelled;

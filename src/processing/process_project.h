@@ -33,6 +33,9 @@ struct TRunContext {
     // Used instead of the BackupNewCodeDirectory setting when not empty
     // (a path of this system, or one written the project's way).
     std::string OutputDirOverride;
+    // Cores to style on where nobody answers between files (no preview shown,
+    // no spelling dialog): 0 for every core of the machine, 1 for one.
+    unsigned Workers = 0;
 };
 
 struct TRunReport {
@@ -40,7 +43,8 @@ struct TRunReport {
     std::string OutputDir;                // path of this system, ending in '/'
     std::vector<std::string> Styled;      // names of the styled files written
     std::vector<std::string> Unavailable; // selected files that could not be read
-    std::vector<std::string> Rejected;    // styled code failed the safety net; not written
+    std::vector<std::string> Rejected;    // refused or failed the safety net; not written
+    bool LogFailed = false;               // the log could not be written (the run went on)
     bool Deleted = false;  // cancelled, and the user had the files it wrote deleted
 };
 

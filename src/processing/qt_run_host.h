@@ -52,6 +52,7 @@ public:
     void SetPosition(int position) override;
     bool PumpMessages() override;
     void ShowProgressWindow(bool visible) override;
+    bool ShowsPreview() const override { return true; }
     PreviewAnswer PreviewStyledFile(const std::string& fileName,
                                     const std::vector<std::string>& before,
                                     const std::vector<TStyledLine>& after) override;

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <filesystem>
 #include <optional>
 
 #include "host/command_host.h"
@@ -20,6 +21,20 @@ namespace {
 
 constexpr const char* kInvalidProject = "Invalid VB project file.  Unable to proceed.";
 
+// The directory of the project file as an absolute path ending in '/'. A
+// project opened by its bare name would otherwise have an empty directory,
+// and a path written "\X" in it (or an output directory "\OUT\") would
+// lead to the root of the file system instead of below the project.
+std::string AbsoluteProjectDir(const std::string& localProjectFile) {
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    fs::path dir = fs::absolute(fs::path(localProjectFile), ec).lexically_normal().parent_path();
+    if (ec || dir.empty()) return DirectoryPart(localProjectFile);
+    std::string text = dir.string();
+    if (text.back() != '/') text += '/';
+    return text;
+}
+
 }  // namespace
 
 void CloseProject(TAppState& state) {
@@ -32,9 +47,14 @@ void CloseProject(TAppState& state) {
 bool OpenProject(TAppState& state, TOptionSet& options, ICommandHost& host,
                  const std::string& fileName) {
     if (state.ProjectOpen || state.Project) CloseProject(state);
+    const TDirectoryCacheScope directoryCache;
 
-    if (!IsTextFile(fileName)) {
-        ShowError(host, kInvalidProject);
+    // The fixed text, and below it the path and what is wrong with it when
+    // that is more than "not text".
+    if (const TTextCheck text = CheckTextFile(fileName, false); !text.Ok) {
+        ShowError(host, text.Reason == kNotAsciiReason
+                            ? std::string(kInvalidProject)
+                            : std::string(kInvalidProject) + "\n" + fileName + " " + text.Reason + ".");
         return false;
     }
 
@@ -57,7 +77,7 @@ bool OpenProject(TAppState& state, TOptionSet& options, ICommandHost& host,
     state.ProjectFileName = fileName;
     state.ProjectOpen = true;
     project.ProjectName = state.ProjectName;
-    project.ProjectDir = DirectoryPart(fileName);
+    project.ProjectDir = AbsoluteProjectDir(*local);
 
     host.SetHourglass(true);
     TProjectReadOutcome outcome;

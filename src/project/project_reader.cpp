@@ -6,10 +6,12 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstring>
 #include <optional>
 
 #include "host/command_host.h"
 #include "io/paths.h"
+#include "io/read_open.h"
 #include "project/source_mgt.h"
 
 namespace plumora {
@@ -39,13 +41,12 @@ bool StartsWithUpper(std::string_view line, std::string_view prefixUpper) {
            EqualsIgnoreAsciiCase(line.substr(0, prefixUpper.size()), prefixUpper);
 }
 
-// Shows the non-text prompt (or, for a file that is not there, the missing
-// one) with the normal cursor; true when the user chose to go on without the
-// file.
-bool AskToSkipFile(ICommandHost& host, std::string_view name, bool exists) {
+// Shows the non-text prompt with the normal cursor; true when the user
+// chose to go on without the file.
+bool AskToSkipFile(ICommandHost& host, std::string_view name, std::string_view reason) {
     host.SetHourglass(false);
-    MsgResult answer = host.ShowMessage(
-        MsgKind::Warning, exists ? NotTextFileMessage(name) : MissingFileMessage(name), MsgButtons::OkCancel);
+    MsgResult answer =
+        host.ShowMessage(MsgKind::Warning, NotTextFileMessage(name, reason), MsgButtons::OkCancel);
     if (answer == MsgResult::Ok) {
         host.SetHourglass(true);
         return true;
@@ -83,10 +84,11 @@ TProjectReadOutcome ReadProject(TSourceMgt& project, ICommandHost& host, LineFil
         TListedFile listed = lineFile(line);
         if (listed.IsFile) {
             std::string resolved = ResolveProjectPath(project.ProjectDir, listed.Path);
-            if (IsTextFile(resolved)) {
+            const TTextCheck text = CheckTextFile(resolved, true);
+            if (text.Ok) {
                 project.AddFile(listed.Path, UpperExtension(listed.Path));
                 outcome.Empty = false;
-            } else if (!AskToSkipFile(host, listed.Path, LocatePath(resolved).has_value())) {
+            } else if (!AskToSkipFile(host, listed.Path, text.Reason)) {
                 outcome.Cancelled = true;
                 return outcome;
             }
@@ -107,35 +109,54 @@ TProjectReadOutcome ReadVbpProject(TSourceMgt& project, ICommandHost& host) {
     return ReadProject(project, host, VbpLineFile);
 }
 
-bool IsTextFile(std::string_view path) {
+bool IsTextFile(std::string_view path) { return CheckTextFile(path, false).Ok; }
+
+TTextCheck CheckTextFile(std::string_view path, bool sourceFile) {
+    auto fail = [](std::string reason) { return TTextCheck{false, std::move(reason)}; };
+    if (path.find(":\\") != std::string_view::npos && !LocatePath(path))
+        return fail("cannot be found (a drive path names no file on this system)");
     std::optional<std::string> local = LocatePath(path);
-    if (!local) return false;
-    int fd = ::open(local->c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    if (fd < 0) return false;
+    if (!local) return fail("cannot be found");
+    // Only regular files, opened without waiting: a directory has no first
+    // byte, and a FIFO or device could block or never end.
     struct stat st {};
-    // Only regular files: a directory has no first byte, and a FIFO or device
-    // could block or never end.
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        ::close(fd);
-        return false;
-    }
-    unsigned char first = 0;
+    if (::stat(local->c_str(), &st) == 0 && !S_ISREG(st.st_mode))
+        return fail("is " + NotAFileText(st.st_mode) + ", not a file");
+    std::string error;
+    const int fd = OpenRegularForReading(*local, error);
+    if (fd < 0) return fail("cannot be read: " + error.substr(error.rfind(": ") + 2));
+    // The first block: enough for the lead byte, a byte-order mark and the
+    // NUL bytes of UTF-16 text.
+    unsigned char block[4096];
     ssize_t got;
     do {
-        got = ::read(fd, &first, 1);
+        got = ::read(fd, block, sizeof block);
     } while (got < 0 && errno == EINTR);
+    const int readErr = errno;
     ::close(fd);
-    return got == 1 && IsTextLeadByte(first);
+    if (got < 0) return fail(std::string("cannot be read: ") + std::strerror(readErr));
+    if (got == 0) return fail("is empty");
+    const std::string_view bytes(reinterpret_cast<const char*>(block), static_cast<std::size_t>(got));
+    if (bytes.starts_with("\xEF\xBB\xBF"))
+        return fail("is saved as UTF-8 (it begins with a byte-order mark); Visual Basic reads ANSI "
+                    "text, so open it in an editor and save it again with the encoding ANSI "
+                    "(Windows-1252)");
+    if (bytes.starts_with("\xFF\xFE") || bytes.starts_with("\xFE\xFF"))
+        return fail("is saved as UTF-16 (Unicode; it begins with a byte-order mark); Visual Basic "
+                    "reads ANSI text, so open it in an editor and save it again with the encoding "
+                    "ANSI (Windows-1252)");
+    if (!IsTextLeadByte(block[0])) return fail(kNotAsciiReason);
+    // Text saved as UTF-16 without a byte-order mark starts with a letter
+    // like any source, but every other byte is NUL.
+    if (sourceFile && bytes.find('\0') != std::string_view::npos)
+        return fail("holds NUL bytes, so it is no Visual Basic source (text saved as UTF-16 "
+                    "(Unicode) looks like this; open it in an editor and save it again with the "
+                    "encoding ANSI (Windows-1252))");
+    return {true, {}};
 }
 
-std::string MissingFileMessage(std::string_view name) {
-    return std::string(name) + " cannot be found.  " +
-           "It will not be added to the project.  Select Cancel to quit " +
-           "loading the project or OK to continue.";
-}
-
-std::string NotTextFileMessage(std::string_view name) {
-    return std::string(name) + " is not an ASCII file.  " +
+std::string NotTextFileMessage(std::string_view name, std::string_view reason) {
+    return std::string(name) + " " + std::string(reason) + ".  " +
            "It will not be added to the project.  Select Cancel to quit " +
            "loading the project or OK to continue.";
 }

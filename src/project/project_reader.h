@@ -28,10 +28,25 @@ TProjectReadOutcome ReadVbpProject(TSourceMgt& project, ICommandHost& host);
 // project-style path (see LocatePath).
 bool IsTextFile(std::string_view path);
 
-// The message of the non-text prompt for a file named `name`.
-std::string NotTextFileMessage(std::string_view name);
-// The same prompt for a file that does not exist.
-std::string MissingFileMessage(std::string_view name);
+// The admission test with its reason. `Reason` completes a sentence that
+// starts with the file's name ("cannot be found", "is a FIFO (named pipe),
+// not a file", "cannot be read: Permission denied", "is saved as UTF-8 ...");
+// empty when the file is text, and "is not an ASCII file" when nothing more
+// specific can be said. With `sourceFile` a NUL byte in the first block also
+// fails (UTF-16 text starts with a letter but is no Visual Basic source);
+// project files keep the plain test.
+struct TTextCheck {
+    bool Ok = false;
+    std::string Reason;
+};
+TTextCheck CheckTextFile(std::string_view path, bool sourceFile);
+
+inline constexpr const char* kNotAsciiReason = "is not an ASCII file";
+
+// The message of the non-text prompt for a file named `name`; with a
+// `reason` other than kNotAsciiReason that reason takes the place of
+// "is not an ASCII file".
+std::string NotTextFileMessage(std::string_view name, std::string_view reason = kNotAsciiReason);
 
 // Whether a .VBP line names a source file (Form, Module, Class, UserControl;
 // the key's case must match).

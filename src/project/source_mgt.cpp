@@ -52,6 +52,13 @@ void TSourceMgt::LoadCurrentLines() {
 
 void TSourceMgt::ReleaseCurrentLines() { ReleaseLines(Current); }
 
+void TSourceMgt::AdoptCurrentLines(std::vector<std::string> lines) {
+    if (!Current) return;
+    Current->Lines = std::move(lines);
+    Current->LineCount = ClampLineCount(Current->Lines.size());
+    Current->Loaded = true;
+}
+
 void TSourceMgt::ReleaseAllLines() {
     for (RFile* f = Head.get(); f; f = f->Next.get()) ReleaseLines(f);
 }

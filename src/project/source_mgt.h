@@ -44,7 +44,8 @@ class TSourceMgt {
 public:
     std::vector<std::string> ProjectLines;
     std::string ProjectName;  // project file name without directory
-    std::string ProjectDir;   // up to and including the last ':', '\' or '/'
+    std::string ProjectDir;   // up to and including the last ':', '\' or '/';
+                              // absolute once a project file is opened
     std::unique_ptr<RFile> Head;
     RFile* Current = nullptr;
 
@@ -60,6 +61,9 @@ public:
     void ReleaseLines(RFile* entry);
     void LoadCurrentLines();
     void ReleaseCurrentLines();
+    // Takes lines read elsewhere (as LoadLines reads them) as the current
+    // entry's text.
+    void AdoptCurrentLines(std::vector<std::string> lines);
     // Every entry, the blank one included.
     void ReleaseAllLines();
 

@@ -11,6 +11,7 @@
 
 #include "host/command_host.h"
 #include "io/atomic_write.h"
+#include "io/read_open.h"
 #include "settings/config_dir.h"
 #include "settings/option_set.h"
 
@@ -19,13 +20,9 @@ namespace plumora {
 namespace {
 
 TIoResult ReadSmallFile(const std::string& path, std::string& bytes) {
-    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return TIoResult::Failure("Cannot open " + path + ": " + std::strerror(errno));
-    struct stat st {};
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        ::close(fd);
-        return TIoResult::Failure("Cannot read " + path + ": not a regular file.");
-    }
+    std::string error;
+    const int fd = OpenRegularForReading(path, error);
+    if (fd < 0) return TIoResult::Failure(error);
     char block[16 * 1024];
     for (;;) {
         ssize_t got = ::read(fd, block, sizeof block);
@@ -50,9 +47,9 @@ TIoResult ReadSmallFile(const std::string& path, std::string& bytes) {
 void LoadOneTemplate(ICommandHost& host, const std::string& name, const char* failureText,
                      std::vector<std::string>& lines) {
     if (name.empty()) return;
-    if (!ReadTemplateFile(ResolveTemplatePath(name), lines).Ok) {
-        ShowWarning(host, failureText + name);
-    }
+    // The reason goes on a line of its own below the fixed text.
+    const TIoResult read = ReadTemplateFile(ResolveTemplatePath(name), lines);
+    if (!read.Ok) ShowWarning(host, failureText + name + "\n" + read.Error);
 }
 
 }  // namespace

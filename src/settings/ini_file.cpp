@@ -10,6 +10,7 @@
 #include <cstring>
 
 #include "io/atomic_write.h"
+#include "io/read_open.h"
 #include "io/text_lines.h"
 
 namespace plumora {
@@ -89,19 +90,17 @@ std::string EncodeValue(std::string_view value) {
 
 bool ReadFileBytes(const std::string& path, std::string& bytes, bool& missing, std::string& error) {
     missing = false;
-    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    int err = 0;
+    std::string openError;
+    const int fd = OpenRegularForReading(path, openError, &err);
     if (fd < 0) {
-        if (errno == ENOENT || errno == ENOTDIR) {  // no such file
+        if (err == ENOENT || err == ENOTDIR) {  // no such file
             missing = true;
             return true;
         }
-        error = path + ": " + std::strerror(errno);
-        return false;
-    }
-    struct stat st {};
-    if (::fstat(fd, &st) != 0 || S_ISDIR(st.st_mode)) {
-        ::close(fd);
-        error = path + ": not a file";
+        // A directory, FIFO or device where the settings file should be.
+        error = err ? path + ": " + std::strerror(err)
+                    : path + ": " + openError.substr(openError.rfind(": ") + 2);
         return false;
     }
     char block[64 * 1024];

@@ -60,9 +60,9 @@ TFileResult CheckFile(const std::vector<std::string>& lines, const std::string& 
     TVBSrcFormatter formatter(options);
     const TStyleResult first = StyleFile(formatter, lines, name, KindOfFileName(name));
     const std::vector<std::string> once = StyledLines(formatter.Output, first.EndOfFileMark);
-    if (first.SafetyNet) {
+    if (first.SafetyNet || !first.Refusal.empty()) {
         r.Unsafe = true;
-        r.Problems += " " + first.SafetyNet->Message();
+        r.Problems += " " + (first.SafetyNet ? first.SafetyNet->Message() : first.Refusal);
     }
     const long descriptionEnd = DescriptionEnd(lines);
     for (long i = 0; i <= descriptionEnd; ++i) {

@@ -137,12 +137,13 @@ TEST(Mutation, DamagedRealCodeNeverCrashesAndWhatWouldBeWrittenIsSafeAndStable) 
         TVBSrcFormatter formatter(options);
         const std::string name = file.filename().string();
         const TStyleResult once = StyleFile(formatter, lines, name, KindOfFileName(name));
-        if (once.SafetyNet) {
+        if (once.SafetyNet || !once.Refusal.empty()) {
             // PLUMORA_MUTATION_REFUSALS=1 lists them, to see what the
             // safety net catches.
             if (std::getenv("PLUMORA_MUTATION_REFUSALS"))
             {
-                std::cout << "refused, round " << round << ": " << once.SafetyNet->Message() << "\n";
+                std::cout << "refused, round " << round << ": "
+                          << (once.SafetyNet ? once.SafetyNet->Message() : once.Refusal) << "\n";
                 DumpFailure(std::size_t(round), lines, options, "refused");
             }
             ++refused;
@@ -152,6 +153,16 @@ TEST(Mutation, DamagedRealCodeNeverCrashesAndWhatWouldBeWrittenIsSafeAndStable) 
         const std::vector<std::string> styled = StyledLines(formatter.Output, once.EndOfFileMark);
         const TStyleResult twice = StyleFile(formatter, styled, name, KindOfFileName(name));
         const std::vector<std::string> again = StyledLines(formatter.Output, twice.EndOfFileMark);
+        // The later passes must change nothing of what the first wrote.
+        TVBSrcFormatter full(options);
+        full.AllPasses = true;
+        StyleFile(full, lines, name, KindOfFileName(name));
+        if (StyledLines(full.Output, once.EndOfFileMark) != styled) {
+            DumpFailure(failures.size(), lines, options);
+            failures.push_back("round " + std::to_string(round) + " (" + name +
+                               "): passes 2 and 3 changed what pass 1 wrote");
+            continue;
+        }
         if (twice.SafetyNet || again != styled) {
             DumpFailure(failures.size(), lines, options);
             std::size_t k = 0;

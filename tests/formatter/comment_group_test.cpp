@@ -82,7 +82,7 @@ TEST(CommentGroup, EmptyLineCodeAndInLineCommentsEndAGroup) {
     ExpectStyled(Comments(2) + "\n" + Comments(2) + "x = 1", Comments(2) + "\n" + Comments(2) + "x = 1",
                  Framing());
     TOptionSet leave = Framing();
-    leave.SetInt(Opt::GrpInLineComments, 0);
+    leave.SetInt(Opt::GrpInLineComments, ilLeaveAsIs);
     ExpectStyled(Comments(3) + "x = 1 ' in line", block + Comments(3) + block + "x = 1 ' in line",
                  leave);
 }
@@ -105,8 +105,8 @@ TEST(CommentGroup, RemovedCommentsGetNoFrame) {
 TEST(CommentGroup, LinesTheEndingLineMovesOutStayAfterTheClosingFrame) {
     TOptionSet o = Framing();
     o.SetInt(Opt::InLineCommentsFixedColumn, 5);
-    o.SetInt(Opt::GrpInLineCommentsFixedColUnavail, 2);  // place on next line
-    o.SetInt(Opt::GrpSingleLineComments, 0);
+    o.SetInt(Opt::GrpInLineCommentsFixedColUnavail, fcNextLine);  // place on next line
+    o.SetInt(Opt::GrpSingleLineComments, slLeaveAsIs);
     ExpectStyled(Comments(3) + "value = 1 ' moved",
                  "'======\n" + Comments(3) + "'======\nvalue = 1\n' moved", o);
 }
@@ -116,13 +116,13 @@ TEST(CommentGroup, CommentMovedOffItsCodeLineJoinsTheGroupNextToIt) {
     // framing it with them now keeps the second styling from adding frames.
     TOptionSet o = Framing();
     o.SetInt(Opt::InLineCommentsFixedColumn, 5);
-    o.SetInt(Opt::GrpSingleLineComments, 0);
-    o.SetInt(Opt::GrpInLineCommentsFixedColUnavail, 1);  // place on previous line
+    o.SetInt(Opt::GrpSingleLineComments, slLeaveAsIs);
+    o.SetInt(Opt::GrpInLineCommentsFixedColUnavail, fcPreviousLine);  // place on previous line
     ExpectStyled(Comments(3) + "value = 1 ' moved",
                  "'======\n" + Comments(3) + "' moved\n'======\nvalue = 1", o);
     ExpectStyled(Comments(2) + "value = 1 ' moved",
                  "'======\n" + Comments(2) + "' moved\n'======\nvalue = 1", o);
-    o.SetInt(Opt::GrpInLineCommentsFixedColUnavail, 2);  // place on next line
+    o.SetInt(Opt::GrpInLineCommentsFixedColUnavail, fcNextLine);  // place on next line
     ExpectStyled("value = 1 ' moved\n' a\n' b\nx = 2",
                  "value = 1\n'======\n' moved\n' a\n' b\n'======\nx = 2", o);
 }

@@ -59,7 +59,7 @@ TEST(SingleLineComment, LeaveAsIsKeepsTheIndentationTheLineHas) {
     const std::string text = "Sub S()\n  x = 1\n      '   odd place\nEnd Sub";
     ExpectStyled(text, text, leave);
     TOptionSet prior = leave;
-    prior.SetInt(Opt::GrpSingleLineComments, 2);
+    prior.SetInt(Opt::GrpSingleLineComments, slPriorLineIndent);
     ExpectDiffers(text, leave, prior);
     // With indentation on, the comment is indented like code.
     ExpectStyled(text, "Sub S()\n    x = 1\n    '   odd place\nEnd Sub",
@@ -119,7 +119,7 @@ const std::string kLongInput = "Sub S()\nx = 1\n" + kLong.substr(4) + " ' why\nE
 
 TOptionSet Fallback(int choice) {
     TOptionSet o = With(Opt::GrpInLineCommentsFixedColUnavail, choice);
-    o.SetInt(Opt::GrpSingleLineComments, 0);  // moved comments indented like code
+    o.SetInt(Opt::GrpSingleLineComments, slLeaveAsIs);  // moved comments indented like code
     return o;
 }
 
@@ -151,8 +151,8 @@ TEST(InLineComment, MovedCommentKeepsItsTextByteForByteAndMarksTheStructureChang
     EXPECT_EQ(f.Output[1].Text, kLong);
     EXPECT_TRUE(f.Output[1].Mark.IsChanged());
     // The tab became blanks on reading; the trailing blanks went with the
-    // move; nothing else in the text moved.
-    EXPECT_EQ(f.Output[2].Text, "'  a    b");
+    // move; the comment line is laid out at once; nothing else moved.
+    EXPECT_EQ(f.Output[2].Text, "    '  a    b");
     EXPECT_TRUE(f.Modified);
 }
 
@@ -189,7 +189,7 @@ TEST(InLineComment, HugeLinesAndControlBytesKeepTheirCommentWhole) {
 TEST(SpecialRemoval, CommentsBeginningWithTheCharactersGo) {
     TOptionSet o = Base();
     o.SetBool(Opt::SpecialRemoveComments, true);
-    o.SetInt(Opt::GrpInLineComments, 0);
+    o.SetInt(Opt::GrpInLineComments, ilLeaveAsIs);
     struct Row {
         const char* Input;
         const char* Expected;

@@ -119,25 +119,37 @@ TEST(Pass, GaugeLabelsAndPumpOncePerLine) {
     TVBSrcFormatter f(options, &host);
     f.FileName = "Form1.frm";
     ASSERT_TRUE(f.StyleLines(SplitLines(std::string(kFormHead) + "Option Explicit\nSub S()\nEnd Sub")));
-    // No rule changed the structure: two passes.
-    EXPECT_EQ(host.Labels, (std::vector<std::string>{"Form1.frm (Pass 1)", "Form1.frm (Pass 2)"}));
+    // The first pass writes every line in its final layout: one pass.
+    EXPECT_EQ(host.Labels, (std::vector<std::string>{"Form1.frm (Pass 1)"}));
     // Styling starts after the block's End (line 7); the file has 12 lines.
     EXPECT_EQ(host.RangeMin, 7);
     EXPECT_EQ(host.RangeMax, 12);
-    // Preamble walk to the procedure start (11 lines) + main loop (5 lines), twice.
-    EXPECT_EQ(host.Pumps, 2 * (11 + 5));
+    // Preamble walk to the procedure start (11 lines) + main loop (5 lines).
+    EXPECT_EQ(host.Pumps, 11 + 5);
     EXPECT_EQ(host.Positions.back(), 11);
 }
 
-TEST(Pass, ThirdPassRunsOnlyWhenTheSecondChangedTheStructure) {
+TEST(Pass, LaterPassesChangeNothingOfWhatTheFirstWrote) {
+    // A sample where the first pass moves comments, frames a group, inserts
+    // headers, splits and aligns: the second and third passes, when asked
+    // for, must leave its result as it is.
+    TOptionSet o = EveryRewriteRule();
+    o.SetBool(Opt::SubLevelCommentsPerform, true);
+    o.SetBool(Opt::SubLevelCommentsBeforeProcedure, true);
+    o.SetInt(Opt::SingleLineCommentGroupQty, 2);
+    o.SetInt(Opt::GrpInLineCommentsFixedColUnavail, fcPreviousLine);
+    o.SetInt(Opt::InLineCommentsFixedColumn, 12);
+    const auto input = SplitLines(
+        "' one\n' two\nSub S() ' starts\nDim a, bb As Long ' both\n' three\n' four\n"
+        "If a Then b = 1: c = 2 ' then\nEnd Sub");
     ScriptedRunHost host;
-    const TOptionSet options;
-    TVBSrcFormatter f(options, &host);
-    f.FileName = "M.bas";
-    // Pass 1 inserts Option Explicit (Modified), but the run clears the flag
-    // before pass 2, which finds the line present.
-    ASSERT_TRUE(f.StyleLines({"Sub S()", "End Sub"}));
-    EXPECT_EQ(host.Labels.size(), 2u);
+    TVBSrcFormatter one(o, &host);
+    ASSERT_TRUE(one.StyleLines(input));
+    TVBSrcFormatter all(o);
+    all.AllPasses = true;
+    ASSERT_TRUE(all.StyleLines(input));
+    EXPECT_EQ(JoinLines(one.Output), JoinLines(all.Output));
+    EXPECT_EQ(host.Labels.size(), 1u);
 }
 
 TEST(Pass, CancellationStopsMidPassWithPartialOutput) {

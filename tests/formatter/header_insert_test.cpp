@@ -28,6 +28,24 @@ TEST(HeaderComments, SubHeaderGoesAfterTheSubLineByDefault) {
     ExpectStyled(input, "Sub Go(a As Long)\n    x = 1\nEnd Sub", off);
 }
 
+TEST(HeaderComments, OneLineProceduresGetTheirHeaderFromTheDeclarationAlone) {
+    // After: below the one line; its values come from the declaration, never
+    // from the statements after it.
+    ExpectStyled("Private Function F() As Long: F = 1: End Function",
+                 "Private Function F() As Long: F = 1: End Function\n'* Function F As Long\n'* ()",
+                 Headers());
+    TOptionSet before = Headers();
+    before.SetBool(Opt::SubLevelCommentsBeforeProcedure, true);
+    ExpectStyled("Sub G(): End Sub", "'* Sub G\n'* () by Ann\nSub G(): End Sub", before);
+    // Split into lines of their own, the header goes next to the Sub line.
+    before.SetBool(Opt::MultiStatementSplit, true);
+    TOptionSet after = Headers();
+    after.SetBool(Opt::MultiStatementSplit, true);
+    ExpectStyled("Sub G(): End Sub", "Sub G()\n'* Sub G\n'* () by Ann\nEnd Sub", after);
+    ExpectStyled("x = 1: Sub G()\nEnd Sub", "x = 1\n'* Sub G\n'* () by Ann\nSub G()\nEnd Sub",
+                 before);
+}
+
 TEST(HeaderComments, BeforeTheProcedureLineWhenAskedFor) {
     TOptionSet o = Headers();
     o.SetBool(Opt::SubLevelCommentsBeforeProcedure, true);
@@ -106,10 +124,10 @@ TEST(HeaderComments, IndentedHeaderStillCountsSoRestylingAddsNoSecondOne) {
     // Comments placed at the level of the next code line indent the header;
     // styling the result again must not stack another header on it.
     TOptionSet o = Headers();
-    o.SetInt(Opt::GrpSingleLineComments, 3);
+    o.SetInt(Opt::GrpSingleLineComments, slNextLineIndent);
     ExpectStyled("Sub Go()\nx = 1\nEnd Sub",
                  "Sub Go()\n    '* Sub Go\n    '* () by Ann\n    x = 1\nEnd Sub", o);
-    o.SetInt(Opt::GrpSingleLineComments, 1);
+    o.SetInt(Opt::GrpSingleLineComments, slFixedColumn);
     o.SetBool(Opt::SubLevelCommentsBeforeProcedure, true);
     ExpectStyled("Sub Go()\nEnd Sub", "    '* Sub Go\n    '* () by Ann\nSub Go()\nEnd Sub", o);
 }
@@ -145,7 +163,7 @@ TEST(HeaderComments, CommentMovedOffTheProcedureLineGoesAboveTheHeader) {
     o.SetBool(Opt::SubLevelCommentsBeforeProcedure, true);
     o.SubHeaderTemplate = {"'* -", "'* %n", "'* -"};
     o.SetInt(Opt::InLineCommentsFixedColumn, 5);
-    o.SetInt(Opt::GrpInLineCommentsFixedColUnavail, 1);  // place on previous line
+    o.SetInt(Opt::GrpInLineCommentsFixedColUnavail, fcPreviousLine);  // place on previous line
     ExpectStyled("Sub Go() ' starts it\nEnd Sub", "' starts it\n'* -\n'* Go\n'* -\nSub Go()\nEnd Sub",
                  o);
 }
@@ -153,7 +171,7 @@ TEST(HeaderComments, CommentMovedOffTheProcedureLineGoesAboveTheHeader) {
 TEST(HeaderComments, CommentNeverGoesBetweenAProcedureAndItsAttributes) {
     TOptionSet o = OptionsWithoutOptionExplicit();
     o.SetInt(Opt::InLineCommentsFixedColumn, 5);
-    o.SetInt(Opt::GrpInLineCommentsFixedColUnavail, 2);  // place on next line
+    o.SetInt(Opt::GrpInLineCommentsFixedColUnavail, fcNextLine);  // place on next line
     const std::string attribute = "Attribute Go.VB_UserMemId = 0\n";
     ExpectStyled("Sub Go() ' default member\n" + attribute + "End Sub",
                  "Sub Go()    ' default member\n" + attribute + "End Sub", o, fkClass);

@@ -68,22 +68,40 @@ TEST(WriteLog, ReplacesAnOldLog) {
     EXPECT_EQ(f.Log().find("old content"), std::string::npos);
 }
 
-TEST(WriteLog, FailuresShowTheOneMessage) {
+// The one fixed message, with the reason on a line of its own.
+TEST(WriteLog, FailuresShowTheOneMessageWithTheReason) {
+    auto expectMessage = [](const LogFixture& f, const std::string& reason) {
+        ASSERT_EQ(f.Host.Command.Texts().size(), 1u);
+        const std::string text = f.Host.Command.Texts()[0];
+        EXPECT_EQ(text.rfind("Error while creating log file.\n", 0), 0u) << text;
+        EXPECT_NE(text.find(reason), std::string::npos) << text;
+    };
     {
         LogFixture f;
         f.Add("A.bas", "x\r\n");
         f.Formatter.OutputDir = f.Dir.Str() + "/missing/";
         EXPECT_FALSE(f.Formatter.WriteLog(f.Project));
-        EXPECT_EQ(f.Host.Command.Texts(), std::vector<std::string>{"Error while creating log file."});
+        expectMessage(f, "/missing/ does not exist");
     }
     {
         LogFixture f;
         f.Add("A.bas", "x\r\n");
         std::filesystem::remove(f.Dir.Path() / "A.bas");  // gone after the open
         EXPECT_FALSE(f.Formatter.WriteLog(f.Project));
-        EXPECT_EQ(f.Host.Command.Texts(), std::vector<std::string>{"Error while creating log file."});
+        expectMessage(f, "A.bas: No such file or directory");
         EXPECT_FALSE(std::filesystem::exists(f.Dir.Path() / "out/VBPLUMO3.LOG"));
     }
+}
+
+TEST(WriteLog, ALinkInTheOutputDirectoryIsReplacedNotWrittenThrough) {
+    LogFixture f;
+    f.Add("A.bas", "x\r\n");
+    const std::string outside = f.Dir.Write("elsewhere.txt", "keep me");
+    std::filesystem::create_symlink(outside, f.Dir.Path() / "out/VBPLUMO3.LOG");
+    ASSERT_TRUE(f.Formatter.WriteLog(f.Project));
+    EXPECT_EQ(ReadAll(outside), "keep me");
+    EXPECT_FALSE(std::filesystem::is_symlink(f.Dir.Path() / "out/VBPLUMO3.LOG"));
+    EXPECT_NE(f.Log().find("+++ Processing file: A.bas"), std::string::npos);
 }
 
 }  // namespace

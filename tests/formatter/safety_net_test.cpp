@@ -199,7 +199,7 @@ TEST(SafetyNet, GarbageHugeLinesAndUnclosedLiteralsStyleWithoutAFalseAlarm) {
     huge += " = \"unclosed: a, b";
     const std::vector<std::string> lines = {
         "Sub A()",
-        std::string("\0\x1a\xff\x80 : , # #1/1/ \"", 14),
+        std::string("\x01\x1a\xff\x80 : , # #1/1/ \"", 14),
         huge,
         "Dim a, b As Long: If a Then b = 1 Else _",
         "c = 2: Next j, i, , :",

@@ -11,7 +11,7 @@ namespace {
 TOptionSet SpellingOptions(bool literals, bool comments) {
     TOptionSet o = OptionsWithoutOptionExplicit();
     o.SetBool(Opt::CodeIndentPerform, false);
-    o.SetInt(Opt::GrpInLineComments, 0);  // comments stay where the hooks put them
+    o.SetInt(Opt::GrpInLineComments, ilLeaveAsIs);  // comments stay where the hooks put them
     o.SetBool(Opt::SpellingPerform, true);
     o.SetBool(Opt::SpellingLiterals, literals);
     o.SetBool(Opt::SpellingComments, comments);

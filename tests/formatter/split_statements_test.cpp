@@ -149,6 +149,15 @@ TEST(SplitRules, LineForSeveralRulesIsSplitByTheFirstAndEachStatementAppearsOnce
     EXPECT_EQ(styled, Sub("    Dim a As Long\n    Dim b As Long\n    x = 1"));
 }
 
+TEST(SplitRules, WithoutIndentationPiecesKeepTheirLinesIndentation) {
+    TOptionSet o = With(Opt::MultiStatementSplit);
+    o.SetBool(Opt::IfThenSplit, true);
+    o.SetBool(Opt::CodeIndentPerform, false);
+    ExpectStyled("Sub A()\n      If a Then b = 1: c = 2\n  x = 1: y = 2\nEnd Sub",
+                 "Sub A()\n      If a Then\n      b = 1\n      c = 2\n      End If\n  x = 1\n  y = 2\nEnd Sub",
+                 o);
+}
+
 TEST(SplitRules, ContinuedStatementIsNeverSplit) {
     TOptionSet o = With(Opt::MultiStatementSplit);
     o.SetBool(Opt::MultiVarSplit, true);

@@ -22,6 +22,7 @@
 #include "commentor/commentor_texts.h"
 #include "commentor/frm_commentor.h"
 #include "project/source_mgt.h"
+#include "support/example_project.h"
 #include "support/scripted_hosts.h"
 #include "support/temp_dir.h"
 #include "ui/big_text.h"
@@ -308,8 +309,7 @@ protected:
     std::unique_ptr<TfrmMain> main_;
 
     void SetUp() override {
-        fs::copy(std::string(PLUMORA_SOURCE_DIR) + "/examples/Inventory", work_.Path(),
-                 fs::copy_options::recursive);
+        testing::CopyExampleProject("Inventory", "Inventory.vbp", work_.Path());
         main_ = std::make_unique<TfrmMain>(nullptr, [this](MsgKind k, const std::string& t,
                                                            MsgButtons b) {
             return host_.ShowMessage(k, t, b);

@@ -26,6 +26,7 @@
 #include "processing/frm_copy_files.h"
 #include "processing/frm_processing.h"
 #include "processing/qt_run_host.h"
+#include "support/example_project.h"
 #include "support/temp_dir.h"
 #include "viewers/frm_view_dual.h"
 
@@ -57,9 +58,7 @@ protected:
     // Only the styled files land in the output directory, so a file there
     // was written by the run.
     void SetUp() override {
-        fs::copy(fs::path(PLUMORA_SOURCE_DIR) / "examples" / "Inventory", work.Path() / "Inventory",
-                 fs::copy_options::recursive);
-        project = (work.Path() / "Inventory" / "Inventory.vbp").string();
+        project = testing::CopyExampleProject("Inventory", "Inventory.vbp", work.Path() / "Inventory");
         outputDir = (work.Path() / "Inventory" / "STYLED").string();
     }
 
@@ -160,14 +159,12 @@ TEST_F(ProcessingTest, AWholeRunStylesEveryFileWithTheWindowDisabledMeanwhile) {
         EXPECT_TRUE(f->Processed) << f->Name;
         EXPECT_EQ(fs::path(f->NewPath), fs::path(outputDir) / f->Name);
     }
-    // Each file shows its first two passes in order; a third is optional.
+    // Each file shows its pass, in project order.
     std::size_t at = 0;
     for (const std::string& name : names) {
-        for (const char* pass : {" (Pass 1)", " (Pass 2)"}) {
-            const std::string label = name + pass;
-            while (at < labels.size() && labels[at] != label) ++at;
-            EXPECT_LT(at, labels.size()) << label;
-        }
+        const std::string label = name + " (Pass 1)";
+        while (at < labels.size() && labels[at] != label) ++at;
+        EXPECT_LT(at, labels.size()) << label;
     }
     ExpectProjectOpenState();
     // The status line says how many and where.
@@ -207,7 +204,7 @@ TEST_F(ProcessingTest, CancelInTheProgressWindowStopsBeforeTheNextFile) {
         const std::string how = c.How;
         QObject::connect(
             w->ProcessingWindow(), &TfrmProcessing::fileLabelChanged, [&](const QString& text) {
-                if (text != "MODINVENTORY.BAS (Pass 2)") return;
+                if (text != "MODINVENTORY.BAS (Pass 1)") return;
                 QTimer::singleShot(0, w->ProcessingWindow(), [&] {
                     if (how == "button") {
                         w->ProcessingWindow()->btnCancel()->click();
@@ -224,7 +221,7 @@ TEST_F(ProcessingTest, CancelInTheProgressWindowStopsBeforeTheNextFile) {
         const std::string deleteQuestion = "Delete all files in " + outputDir + "/?";
         EXPECT_EQ(Texts(), (std::vector<std::string>{"Process all selected files?",
                                                      deleteQuestion, "Conversion Completed."}));
-        EXPECT_EQ(labels.back(), "MODINVENTORY.BAS (Pass 2)");
+        EXPECT_EQ(labels.back(), "MODINVENTORY.BAS (Pass 1)");
         EXPECT_EQ(Written("frmMain.frm"), c.DeleteAnswer == MsgResult::No);
         for (const char* name : {"MODINVENTORY.BAS", "CItem.cls", "ctlGauge.ctl"})
             EXPECT_FALSE(Written(name)) << name;

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "app/screenshots.h"
+#include "support/example_project.h"
 #include "support/temp_dir.h"
 
 namespace plumora {
@@ -15,8 +16,7 @@ namespace {
 TEST(Screenshots, EveryWindowOfTheExampleIsRendered) {
     testing::TempDir out;
     ASSERT_FALSE(FindExampleProject(QString(PLUMORA_SOURCE_DIR) + "/build").isEmpty());
-    std::filesystem::copy(std::string(PLUMORA_SOURCE_DIR) + "/examples/Inventory", out.Str() + "/src",
-                          std::filesystem::copy_options::recursive);
+    testing::CopyExampleProject("Inventory", "Inventory.vbp", out.Path() / "src");
     const QString project = QString::fromStdString(out.Str()) + "/src/Inventory.vbp";
     QString error;
     const QStringList written = RenderScreenshots(QString::fromStdString(out.Str()) + "/shots", project, error);

@@ -21,6 +21,7 @@
 #include "settings/option_set.h"
 #include "spelling/frm_spell_dialog.h"
 #include "spelling/frm_spell_options.h"
+#include "support/example_project.h"
 #include "support/expect_styled.h"
 #include "support/scripted_hosts.h"
 #include "support/temp_dir.h"
@@ -364,8 +365,7 @@ TEST(SpellDialogRun, CorrectionsLandInThePreviewAndTheStyledFile) {
                  "[General]\r\nPreviewBeforeSaving=1\r\n[SpellCheck]\r\nSpellingPerform=1\r\n"
                  "SpellingComments=1\r\nSpellingLiterals=1\r\n[BackupInformation]\r\n"
                  "BackupOnlyNewFiles=1\r\nBackupMAKFiles=0\r\nBackupAllFiles=0\r\n");
-    fs::copy(fs::path(PLUMORA_SOURCE_DIR) / "examples" / "Inventory", work.Path() / "Inventory",
-             fs::copy_options::recursive);
+    testing::CopyExampleProject("Inventory", "Inventory.vbp", work.Path() / "Inventory");
     const fs::path module = work.Path() / "Inventory" / "modInventory.bas";
     std::string text = ReadAll(module);
     for (auto [from, to] : {std::pair<std::string, std::string>{"of the application and", "of the aplication and"},

@@ -4,7 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
+#include <optional>
 
 #include "support/temp_dir.h"
 
@@ -58,10 +60,23 @@ TEST(ResolveProjectPath, AppendsRelativePathsAsWritten) {
     }
 }
 
+// The first and last letters of both cases fold; the characters just
+// outside the letter ranges ('@' '[' '`' '{') and bytes above 127 do not.
+TEST(AsciiCase, FoldsExactlyTheLettersAToZ) {
+    EXPECT_EQ(AsciiUpper("az AZ @[`{ \xe9\xc9"), "AZ AZ @[`{ \xe9\xc9");
+    EXPECT_TRUE(EqualsIgnoreAsciiCase("fizz.bas", "FIZZ.BAS"));
+    EXPECT_TRUE(EqualsIgnoreAsciiCase("AZ", "az"));
+    EXPECT_FALSE(EqualsIgnoreAsciiCase("`", "@"));
+    EXPECT_FALSE(EqualsIgnoreAsciiCase("{", "["));
+    EXPECT_FALSE(EqualsIgnoreAsciiCase("\xe9", "\xc9"));
+    EXPECT_FALSE(EqualsIgnoreAsciiCase("fizz", "fizzy"));
+}
+
 TEST(LocatePath, FindsFilesWhateverTheLetterCase) {
     testing::TempDir dir;
     dir.Write("proj/Forms/Main.frm", "x");
     dir.Write("proj/Utils.bas", "x");
+    dir.Write("proj/fizz.bas", "x");
     dir.Write("Shared/Lib/Grid.bas", "x");
     const std::string root = dir.Str() + "/";
     struct Case {
@@ -77,10 +92,15 @@ TEST(LocatePath, FindsFilesWhateverTheLetterCase) {
         {"proj\\..\\SHARED\\LIB\\GRID.BAS", "Shared/Lib/Grid.bas"},
         {"proj\\NoSuchDir\\..\\Utils.bas", "proj/Utils.bas"},
         {"proj\\.\\Utils.bas", "proj/Utils.bas"},
+        {"proj\\FIZZ.BAS", "proj/fizz.bas"},
         {"proj\\Missing.bas", ""},
         {"proj\\Utils.bas\\x", ""},
     };
+    // Without and with the directory listings of a run.
+    for (int cached = 0; cached < 2; ++cached)
     for (const auto& c : cases) {
+        std::optional<TDirectoryCacheScope> scope;
+        if (cached) scope.emplace();
         std::optional<std::string> found = LocatePath(root + c.Path);
         if (c.Expected.empty()) {
             EXPECT_FALSE(found) << c.Path << " gave " << found.value_or("");
@@ -111,6 +131,33 @@ TEST(LocatePath, PicksOneSpellingWhenSeveralMatch) {
     std::optional<std::string> found = LocatePath(dir.Str() + "/b.bas");
     ASSERT_TRUE(found);
     EXPECT_EQ(FileNamePart(*found), "B.bas");
+}
+
+// Within a run the listings are kept, but a directory that changes is read
+// again: a file added, renamed or removed meanwhile is seen as it is now.
+TEST(LocatePath, ListingsKeptForARunFollowChangesOfTheDirectory) {
+    testing::TempDir dir;
+    dir.Write("p/Old.bas", "x");
+    const std::string root = dir.Str() + "/p/";
+    // Long unchanged, so its listing is kept rather than read again.
+    std::filesystem::last_write_time(dir.Path() / "p", std::filesystem::file_time_type::clock::now() -
+                                                           std::chrono::hours(1));
+    TDirectoryCacheScope run;
+    ASSERT_TRUE(LocatePath(root + "OLD.BAS"));
+    EXPECT_FALSE(LocatePath(root + "NEW.BAS"));
+    dir.Write("p/New.bas", "x");
+    std::optional<std::string> added = LocatePath(root + "NEW.BAS");
+    ASSERT_TRUE(added);
+    EXPECT_EQ(FileNamePart(*added), "New.bas");
+    std::filesystem::rename(dir.Path() / "p/Old.bas", dir.Path() / "p/Renamed.bas");
+    EXPECT_FALSE(LocatePath(root + "OLD.BAS"));
+    EXPECT_TRUE(LocatePath(root + "RENAMED.BAS"));
+    {
+        TDirectoryCacheScope nested;
+        EXPECT_TRUE(LocatePath(root + "new.bas"));
+    }
+    std::filesystem::remove(dir.Path() / "p/New.bas");
+    EXPECT_FALSE(LocatePath(root + "new.bas"));
 }
 
 TEST(FileSize, SizeOfTheFileFoundOrMinusOne) {

@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include "support/cli_run.h"
+#include "support/example_project.h"
 #include "support/temp_dir.h"
 
 namespace plumora {
@@ -25,9 +26,7 @@ class CliStyle : public ::testing::Test {
 protected:
     void SetUp() override {
         fs::create_directories(dir_.Path() / "config");
-        fs::copy(fs::path(PLUMORA_SOURCE_DIR) / "examples" / "Inventory", dir_.Path() / "Inventory",
-                 fs::copy_options::recursive);
-        project_ = (dir_.Path() / "Inventory" / "Inventory.vbp").string();
+        project_ = testing::CopyExampleProject("Inventory", "Inventory.vbp", dir_.Path() / "Inventory");
     }
 
     CliResult Style(std::vector<std::string> args) {

@@ -199,10 +199,10 @@ TEST_F(ProcessProjectTest, HostCallsComeInTheRunsOrder) {
                                 "hourglass on",
                                 "progress shown",
                                 "label Utils.bas (Pass 1)",
-                                "label Utils.bas (Pass 2)",
+                                
                                 "preview Utils.bas",
                                 "label CItem.cls (Pass 1)",
-                                "label CItem.cls (Pass 2)",
+                                
                                 "preview CItem.cls",
                                 "progress hidden",
                                 "hourglass off",
@@ -250,13 +250,22 @@ TEST_F(ProcessProjectTest, RefusesOutputDirectoriesThatWouldReplaceSources) {
     }
 }
 
-TEST_F(ProcessProjectTest, TwoDifferentFilesWithOneNameAreRefused) {
+// In "Only create new files" nothing is copied, so the styled files are the
+// only claims on a name: the guard must refuse there too.
+TEST_F(ProcessProjectTest, TwoDifferentFilesWithOneNameAreRefusedInEveryMode) {
     root_.Write("Proj/Other/Utils.bas", "Sub Other()\r\nEnd Sub\r\n");
     WriteProject("Module=Utils; ..\\Shared\\Utils.bas\r\nModule=Utils2; Other\\UTILS.BAS\r\n");
-    EXPECT_EQ(Run().Outcome, TRunOutcome::Refused);
-    auto errors = host_.Starting("error: Two different files");
-    ASSERT_EQ(errors.size(), 1u);
-    EXPECT_FALSE(fs::exists(Styled()));  // refused before the directory is made
+    for (Opt mode : {Opt::BackupMAKFiles, Opt::BackupOnlyNewFiles, Opt::BackupAllFiles}) {
+        SCOPED_TRACE(static_cast<int>(mode));
+        options_.SetBool(Opt::BackupMAKFiles, false);
+        options_.SetBool(mode, true);
+        host_ = RecordingRunHost();
+        EXPECT_EQ(Run().Outcome, TRunOutcome::Refused);
+        auto errors = host_.Starting("error: Two different files");
+        ASSERT_EQ(errors.size(), 1u);
+        EXPECT_FALSE(fs::exists(Styled()));  // refused before the directory is made
+        options_.SetBool(mode, false);
+    }
 }
 
 TEST_F(ProcessProjectTest, TheSameFileListedTwiceIsStyledTwice) {
@@ -266,13 +275,21 @@ TEST_F(ProcessProjectTest, TheSameFileListedTwiceIsStyledTwice) {
     EXPECT_EQ(report.Styled.size(), 2u);
 }
 
+// The fixed text, then which directory and why.
 TEST_F(ProcessProjectTest, UncreatableOutputDirectoryAbortsWithoutCompletion) {
     std::string file = root_.Write("out/plain", "x");
-    for (std::string dir : {file + "/sub", std::string("/proc/plumora-cannot-create"),
-                            std::string("D:\\OUT\\")}) {
+    const std::pair<std::string, std::string> cases[] = {
+        {file, "The output directory " + file + " is a file, not a directory."},
+        {file + "/sub", "cannot be created: " + file + " is a file, not a directory."},
+        {"/proc/plumora-cannot-create", "The output directory /proc/plumora-cannot-create cannot be created: "},
+        {"D:\\OUT\\", "The output directory D:\\OUT\\ is a Windows drive path; drive letters do not exist on this system."}};
+    for (const auto& [dir, detail] : cases) {
+        SCOPED_TRACE(dir);
         host_ = RecordingRunHost();
         EXPECT_EQ(Run(dir).Outcome, TRunOutcome::BackupFailed);
-        EXPECT_TRUE(host_.Has(std::string("error: ") + kBackupFailedText));
+        const auto errors = host_.Starting(std::string("error: ") + kBackupFailedText + "\n");
+        ASSERT_EQ(errors.size(), 1u) << ::testing::PrintToString(host_.Events);
+        EXPECT_NE(errors[0].find(detail), std::string::npos) << errors[0];
         EXPECT_FALSE(host_.Has(std::string("info: ") + kConversionCompletedText));
         EXPECT_TRUE(host_.Starting("label").empty());
     }
@@ -318,9 +335,9 @@ TEST_F(ProcessProjectTest, NoSelectedFileStillPreparesTheDirectory) {
     EXPECT_TRUE(host_.Starting("label").empty());
 }
 
-TEST_F(ProcessProjectTest, CancelInPassTwoOfTheThirdFileKeepsFilesOnNo) {
+TEST_F(ProcessProjectTest, CancelInTheThirdFileKeepsFilesOnNo) {
     SetMode(Opt::BackupOnlyNewFiles);
-    host_.CancelAfterLabel = "CItem.cls (Pass 2)";
+    host_.CancelAfterLabel = "CItem.cls (Pass 1)";
     host_.Answers = {MsgResult::Yes, MsgResult::No};
     TRunReport report = Run();
     EXPECT_EQ(report.Outcome, TRunOutcome::Cancelled);
@@ -336,7 +353,7 @@ TEST_F(ProcessProjectTest, CancelInPassTwoOfTheThirdFileKeepsFilesOnNo) {
 
 TEST_F(ProcessProjectTest, CancelAnsweredYesDeletesWhatTheRunWrote) {
     root_.Write("Proj/STYLED/keep.txt", "the user's");
-    host_.CancelAfterLabel = "CItem.cls (Pass 2)";
+    host_.CancelAfterLabel = "CItem.cls (Pass 1)";
     host_.Answers = {MsgResult::Yes, MsgResult::Yes};
     const TRunReport report = Run();
     EXPECT_EQ(report.Outcome, TRunOutcome::Cancelled);

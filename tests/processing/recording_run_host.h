@@ -16,8 +16,11 @@ class RecordingRunHost : public IRunHost {
 public:
     std::vector<std::string> Events;
     std::deque<MsgResult> Answers;  // Yes when they run out
-    std::string CancelAfterLabel;   // the pump cancels once this label was set
+    std::string CancelAfterLabel;   // the pump cancels once this label (or copy label) was set
     std::string CancelInPreviewOf;  // the preview of this file answers Cancel
+    // The pump cancels from the preview of this file on (a Ctrl-C while it
+    // is written); the preview itself answers Continue.
+    std::string PumpCancelsAfterPreviewOf;
     bool Cancelling = false;
     int Pumps = 0;
 
@@ -56,10 +59,14 @@ public:
     PreviewAnswer PreviewStyledFile(const std::string& name, const std::vector<std::string>&,
                                     const std::vector<TStyledLine>&) override {
         Events.push_back("preview " + name);
+        if (name == PumpCancelsAfterPreviewOf) Cancelling = true;
         return name == CancelInPreviewOf ? PreviewAnswer::CancelProcessing : PreviewAnswer::Continue;
     }
     void ShowCopyWindow(int) override { Events.push_back("copy window shown"); }
-    void SetCopyProgress(int, const std::string& label) override { Events.push_back(label); }
+    void SetCopyProgress(int, const std::string& label) override {
+        Events.push_back(label);
+        if (!CancelAfterLabel.empty() && label == CancelAfterLabel) Cancelling = true;
+    }
     void HideCopyWindow() override { Events.push_back("copy window hidden"); }
 
     // The events that start with `prefix`, in order.

@@ -6,6 +6,8 @@
 
 #include <filesystem>
 
+#include <sys/stat.h>
+
 #include "project/app_state.h"
 #include "project/project_reader.h"
 #include "settings/option_set.h"
@@ -169,34 +171,49 @@ TEST_F(OpenProjectTest, EveryKindOfNonTextFilePrompts) {
         const char* Name;
         std::string Line;         // the .VBP line
         std::string PromptName;   // the name the prompt shows
-        bool Missing = false;     // the file is not there: the prompt says so
+        std::string Reason = kNotAsciiReason;
     };
     Write("Tab.bas", "\tx");
     Write("Quote.bas", "\"x");
     Write("High.bas", "\xe9x");
     Write("Empty.bas", "");
     Write("Binary.frm", "\xfc\x02\x01\0\0"s);
+    Write("Utf8.bas", "\xEF\xBB\xBFSub A()\r\nEnd Sub\r\n");
+    Write("Utf16.bas", "S\0u\0b\0 \0A\0(\0)\0\r\0\n\0"s);
     std::filesystem::create_directory(dir_.Path() / "Dir.bas");
+    ASSERT_EQ(::mkfifo((dir_.Str() + "/Fifo.bas").c_str(), 0600), 0);
+    Write("Utf16Bom.bas", "\xFF\xFES\0u\0b\0"s);
+    const std::string utf16 =
+        "holds NUL bytes, so it is no Visual Basic source (text saved as UTF-16 (Unicode) looks "
+        "like this; open it in an editor and save it again with the encoding ANSI (Windows-1252))";
     const Case cases[] = {
         {"tab", "Module=T; Tab.bas", "Tab.bas"},
         {"double quote", "Module=Q; Quote.bas", "Quote.bas"},
         {"byte above 127", "Module=H; High.bas", "High.bas"},
-        {"empty file", "Module=E; Empty.bas", "Empty.bas"},
+        {"empty file", "Module=E; Empty.bas", "Empty.bas", "is empty"},
         {"binary form", "Form=Binary.frm", "Binary.frm"},
-        {"missing file", "Module=M; Missing.bas", "Missing.bas", true},
-        {"directory", "Module=D; Dir.bas", "Dir.bas"},
-        {"no ';'", "Module=Utils", ""},
-        {"drive path", "Module=G; C:\\VB\\GRID.BAS", "C:\\VB\\GRID.BAS", true},
-        {"UNC path", "Module=G; \\\\server\\share\\G.bas", "\\\\server\\share\\G.bas", true},
+        {"UTF-8 with a byte-order mark", "Module=U; Utf8.bas", "Utf8.bas",
+         "is saved as UTF-8 (it begins with a byte-order mark); Visual Basic reads ANSI text, so "
+         "open it in an editor and save it again with the encoding ANSI (Windows-1252)"},
+        {"UTF-16 without a byte-order mark", "Module=W; Utf16.bas", "Utf16.bas", utf16},
+        {"UTF-16 with a byte-order mark", "Module=W; Utf16Bom.bas", "Utf16Bom.bas",
+         "is saved as UTF-16 (Unicode; it begins with a byte-order mark); Visual Basic reads ANSI "
+         "text, so open it in an editor and save it again with the encoding ANSI (Windows-1252)"},
+        {"missing file", "Module=M; Missing.bas", "Missing.bas", "cannot be found"},
+        {"directory", "Module=D; Dir.bas", "Dir.bas", "is a directory, not a file"},
+        {"FIFO", "Module=F; Fifo.bas", "Fifo.bas", "is a FIFO (named pipe), not a file"},
+        {"no ';'", "Module=Utils", "", "is a directory, not a file"},
+        {"drive path", "Module=G; C:\\VB\\GRID.BAS", "C:\\VB\\GRID.BAS",
+         "cannot be found (a drive path names no file on this system)"},
+        {"UNC path", "Module=G; \\\\server\\share\\G.bas", "\\\\server\\share\\G.bas", "cannot be found"},
     };
     Write("Good.bas", "x");
     for (const auto& c : cases) {
         ScriptedCommandHost host;
         std::string vbp = Write("P.vbp", c.Line + "\r\nModule=G; Good.bas\r\n");
         ASSERT_TRUE(OpenProject(state_, options_, host, vbp)) << c.Name;
-        const std::string prompt =
-            c.Missing ? MissingFileMessage(c.PromptName) : NotTextFileMessage(c.PromptName);
-        EXPECT_EQ(host.Texts(), (std::vector<std::string>{prompt})) << c.Name;
+        EXPECT_EQ(host.Texts(), (std::vector<std::string>{NotTextFileMessage(c.PromptName, c.Reason)}))
+            << c.Name;
         EXPECT_EQ(Names(), (std::vector<std::string>{"Good.bas"})) << c.Name;
     }
 }
@@ -246,21 +263,25 @@ TEST_F(OpenProjectTest, NoAdmittedFileIsAnEmptyProject) {
 
 TEST_F(OpenProjectTest, ProjectFilesThatAreNotTextAreInvalid) {
     std::filesystem::create_directory(dir_.Path() / "Dir.vbp");
-    const std::string cases[] = {
-        Write("Empty.vbp", ""),
-        Write("Binary.vbp", "\xd0\xcf\x11\xe0\0\0"s),
-        Write("Tab.mak", "\tFORM1.FRM\r\n"),
-        dir_.Str() + "/Missing.vbp",
-        dir_.Str() + "/Dir.vbp",
-        "C:\\VB\\PROJ.MAK",
-        "",
+    // The fixed text; below it the path and the reason, when there is more
+    // to say than "not text".
+    const std::pair<std::string, std::string> cases[] = {
+        {Write("Empty.vbp", ""), " is empty."},
+        {Write("Binary.vbp", "\xd0\xcf\x11\xe0\0\0"s), ""},
+        {Write("Tab.mak", "\tFORM1.FRM\r\n"), ""},
+        {dir_.Str() + "/Missing.vbp", " cannot be found."},
+        {dir_.Str() + "/Dir.vbp", " is a directory, not a file."},
+        {"C:\\VB\\PROJ.MAK", " cannot be found (a drive path names no file on this system)."},
+        {"", " cannot be found."},
     };
-    for (const auto& path : cases) {
+    for (const auto& [path, reason] : cases) {
         ScriptedCommandHost host;
         EXPECT_FALSE(OpenProject(state_, options_, host, path)) << path;
         ExpectNoProject();
         ASSERT_EQ(host.Messages.size(), 1u) << path;
-        EXPECT_EQ(host.Messages[0].Text, kInvalid) << path;
+        EXPECT_EQ(host.Messages[0].Text, reason.empty() ? std::string(kInvalid)
+                                                        : kInvalid + ("\n" + path + reason))
+            << path;
         EXPECT_EQ(host.Messages[0].Kind, MsgKind::Error) << path;
         EXPECT_TRUE(host.GaugePositions.empty()) << path;
     }

@@ -109,7 +109,7 @@ TEST(NotTextFileMessage, IsOneMessageWithTheName) {
     EXPECT_EQ(NotTextFileMessage("GRID.BAS"),
               "GRID.BAS is not an ASCII file.  It will not be added to the project.  Select "
               "Cancel to quit loading the project or OK to continue.");
-    EXPECT_EQ(MissingFileMessage("GRID.BAS"),
+    EXPECT_EQ(NotTextFileMessage("GRID.BAS", "cannot be found"),
               "GRID.BAS cannot be found.  It will not be added to the project.  Select "
               "Cancel to quit loading the project or OK to continue.");
 }

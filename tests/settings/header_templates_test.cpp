@@ -2,6 +2,8 @@
 // the options name.
 #include "settings/header_templates.h"
 
+#include <sys/stat.h>
+
 #include <gtest/gtest.h>
 
 #include "settings/option_set.h"
@@ -77,8 +79,16 @@ TEST(HeaderTemplates, UnreadableFilesWarnAndKeepTheTemplates) {
     std::string binary = dir.Write("binary.txt", std::string("'x\0y", 4));
     std::string huge = dir.Write("huge.txt", std::string(kMaxTemplateFileSize + 1, '\''));
     std::filesystem::create_directory(dir.Path() / "adir");
-    const std::string names[] = {"missing.txt", binary, huge, "adir", "C:\\VB\\SUB.TXT"};
-    for (const std::string& name : names) {
+    const std::string fifo = dir.Str() + "/fifo.txt";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    const std::pair<std::string, std::string> cases[] = {
+        {"missing.txt", "missing.txt: No such file or directory"},
+        {binary, "not a text file"},
+        {huge, "too large for a header template"},
+        {"adir", "it is a directory, not a file"},
+        {fifo, "it is a FIFO (named pipe), not a file"},
+        {"C:\\VB\\SUB.TXT", "No such file or directory"}};
+    for (const auto& [name, reason] : cases) {
         SCOPED_TRACE(name);
         TOptionSet o;
         o.SubHeaderTemplate = {"'kept sub"};
@@ -89,8 +99,10 @@ TEST(HeaderTemplates, UnreadableFilesWarnAndKeepTheTemplates) {
         ASSERT_EQ(host.Messages.size(), 2u);
         EXPECT_EQ(host.Messages[0].Kind, MsgKind::Warning);
         EXPECT_EQ(host.Messages[0].Buttons, MsgButtons::Ok);
-        EXPECT_EQ(host.Messages[0].Text, "Unable to load sub comment header file: " + name);
-        EXPECT_EQ(host.Messages[1].Text, "Unable to load function comment header file: " + name);
+        EXPECT_EQ(host.Messages[0].Text.rfind("Unable to load sub comment header file: " + name + "\n", 0), 0u)
+            << host.Messages[0].Text;
+        EXPECT_NE(host.Messages[0].Text.find(reason), std::string::npos) << host.Messages[0].Text;
+        EXPECT_EQ(host.Messages[1].Text.rfind("Unable to load function comment header file: " + name + "\n", 0), 0u);
         EXPECT_EQ(o.SubHeaderTemplate, std::vector<std::string>{"'kept sub"});
         EXPECT_EQ(o.FunctionHeaderTemplate, TOptionSet::BuiltInFunctionHeader());
         EXPECT_EQ(o.Text(Opt::SubLevelCommentsFile), name);
@@ -105,9 +117,9 @@ TEST(HeaderTemplates, ReloadWarnsEachTimeForAMissingFile) {
     ScriptedCommandHost host;
     o.Reload(host);
     o.Reload(host);
-    EXPECT_EQ(host.Texts(), (std::vector<std::string>{
-                                "Unable to load sub comment header file: gone.txt",
-                                "Unable to load sub comment header file: gone.txt"}));
+    ASSERT_EQ(host.Texts().size(), 2u);
+    for (const std::string& text : host.Texts())
+        EXPECT_EQ(text.rfind("Unable to load sub comment header file: gone.txt\nCannot open ", 0), 0u);
     EXPECT_EQ(o.SubHeaderTemplate, TOptionSet::BuiltInSubHeader());
 }
 

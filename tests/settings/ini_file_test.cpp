@@ -23,6 +23,9 @@ struct ValueCase {
     std::optional<std::string> Expected;
 };
 
+// Failure messages name the case instead of dumping its bytes.
+void PrintTo(const ValueCase& c, std::ostream* os) { *os << c.Name; }
+
 class IniValueTest : public ::testing::TestWithParam<ValueCase> {};
 
 TEST_P(IniValueTest, ReadsValue) {

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include "support/example_project.h"
 #include "support/cli_run.h"
 #include "support/temp_dir.h"
 
@@ -65,8 +66,7 @@ TEST_F(CliSpell, OptionsChooseWhatIsCheckedAndWhatIsKnown) {
 }
 
 TEST_F(CliSpell, TheExampleProjectFlagsNoNameOfItsCode) {
-    fs::copy(fs::path(PLUMORA_SOURCE_DIR) / "examples" / "Inventory", dir.Path() / "Inventory",
-             fs::copy_options::recursive);
+    testing::CopyExampleProject("Inventory", "Inventory.vbp", dir.Path() / "Inventory");
     const auto r = Run({(dir.Path() / "Inventory" / "Inventory.vbp").string(), "--no-suggestions"});
     EXPECT_EQ(r.Err, "");
     // Only real words of the comments remain (the example writes British

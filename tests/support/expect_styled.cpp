@@ -37,8 +37,8 @@ TOptionSet OptionsWithoutOptionExplicit() {
 
 TOptionSet Plain() {
     TOptionSet o = OptionsWithoutOptionExplicit();
-    o.SetInt(Opt::GrpInLineComments, 0);
-    o.SetInt(Opt::GrpSingleLineComments, 0);
+    o.SetInt(Opt::GrpInLineComments, ilLeaveAsIs);
+    o.SetInt(Opt::GrpSingleLineComments, slLeaveAsIs);
     return o;
 }
 
@@ -48,8 +48,8 @@ TOptionSet EveryRewriteRule() {
     o.SetBool(Opt::MultiConstSplit, true);
     o.SetBool(Opt::IfThenSplit, true);
     o.SetBool(Opt::MultiStatementSplit, true);
-    o.SetInt(Opt::GrpForNextProcessing, 1);
-    o.SetInt(Opt::GrpBlankLines, 1);
+    o.SetInt(Opt::GrpForNextProcessing, fnAddVariable);
+    o.SetInt(Opt::GrpBlankLines, blUseRules);
     return o;
 }
 

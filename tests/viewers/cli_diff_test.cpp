@@ -110,24 +110,26 @@ struct UsageCase {
     const char* Name;
     std::vector<std::string> Args;
     const char* Message;
+    int Exit;
 };
 
-TEST(CliDiff, UsageErrorsAndUnreadableFilesExitTwo) {
+// Usage errors exit 2; a file that cannot be read is a failure (1).
+TEST(CliDiff, UsageErrorsExitTwoAndUnreadableFilesOne) {
     TempDir dir;
     const auto a = dir.Write("a.bas", "x\n");
     const std::vector<UsageCase> cases = {
-        {"no files", {}, "diff needs two files"},
-        {"one file", {a}, "diff needs two files"},
-        {"three files", {a, a, a}, "diff needs two files"},
-        {"unknown option", {"--side", a, a}, "unknown option '--side'"},
-        {"missing old", {dir.Str() + "/missing.bas", a}, "missing.bas"},
-        {"missing new", {a, dir.Str() + "/missing.bas"}, "missing.bas"},
-        {"directory", {a, dir.Str()}, "it is a directory"},
+        {"no files", {}, "diff needs two files", 2},
+        {"one file", {a}, "diff needs two files", 2},
+        {"three files", {a, a, a}, "diff needs two files", 2},
+        {"unknown option", {"--side", a, a}, "unknown option '--side'", 2},
+        {"missing old", {dir.Str() + "/missing.bas", a}, "missing.bas: No such file or directory", 1},
+        {"missing new", {a, dir.Str() + "/missing.bas"}, "missing.bas: No such file or directory", 1},
+        {"directory", {a, dir.Str()}, "it is a directory", 1},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.Name);
         const auto r = RunDiff(dir, c.Args);
-        EXPECT_EQ(r.Exit, 2);
+        EXPECT_EQ(r.Exit, c.Exit);
         EXPECT_NE(r.Err.find(c.Message), std::string::npos) << r.Err;
         EXPECT_EQ(r.Out, "");
     }
@@ -141,8 +143,9 @@ TEST(CliDiff, AFailedWriteIsNotReportedAsSuccess) {
                                 " >/dev/full 2>" + ShellQuote(err);
     const int status = std::system(command.c_str());
     ASSERT_TRUE(WIFEXITED(status));
-    EXPECT_EQ(WEXITSTATUS(status), 2);
-    EXPECT_NE(ReadAll(err).find("cannot write"), std::string::npos);
+    EXPECT_EQ(WEXITSTATUS(status), 1);
+    EXPECT_NE(ReadAll(err).find("cannot write to standard output: No space left on device"),
+              std::string::npos);
 }
 
 TEST(CliDiff, DoubleDashAllowsFileNamesStartingWithADash) {
