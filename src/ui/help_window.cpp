@@ -7,8 +7,8 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QEvent>
-#include <QKeyEvent>
 #include <QFile>
+#include <QKeyEvent>
 #include <QPointer>
 #include <QScreen>
 #include <QTextBrowser>
@@ -16,7 +16,6 @@
 #include <QUrl>
 #include <QVBoxLayout>
 #include <QWidget>
-
 
 // The resources live in a static library; this keeps the linker from dropping them.
 static void InitHelpResources() {
