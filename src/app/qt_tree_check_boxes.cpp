@@ -18,8 +18,9 @@ constexpr int kBoxWidth = 16;
 
 TTreeCheckBoxes::TTreeCheckBoxes(QTreeWidget* tree, std::function<void(QTreeWidgetItem*)> toggle,
                                  std::function<bool(QTreeWidgetItem*)> hasBox)
-    : QObject(tree), tree_(tree), toggle_(std::move(toggle)), hasBox_(std::move(hasBox)) {
-    tree_->viewport()->installEventFilter(this);
+    : QObject(tree), tree_(tree), viewport_(tree->viewport()), toggle_(std::move(toggle)),
+      hasBox_(std::move(hasBox)) {
+    viewport_->installEventFilter(this);
     tree_->installEventFilter(this);
 }
 
@@ -40,7 +41,9 @@ QRect TTreeCheckBoxes::BoxRect(const QTreeWidget* tree, QTreeWidgetItem* item) {
 }
 
 bool TTreeCheckBoxes::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == tree_->viewport() && event->type() == QEvent::MouseButtonPress) {
+    // Compared by the pointers kept: while the tree is being destroyed its
+    // viewport still sends events, and the tree must not be asked then.
+    if (event->type() == QEvent::MouseButtonPress && watched == viewport_) {
         const auto* mouse = static_cast<QMouseEvent*>(event);
         QTreeWidgetItem* item = tree_->itemAt(mouse->position().toPoint());
         if (mouse->button() == Qt::LeftButton && item && hasBox_(item) &&
@@ -50,7 +53,7 @@ bool TTreeCheckBoxes::eventFilter(QObject* watched, QEvent* event) {
             return true;
         }
     }
-    if (watched == tree_ && event->type() == QEvent::KeyPress) {
+    if (event->type() == QEvent::KeyPress && watched == tree_) {
         const auto* key = static_cast<QKeyEvent*>(event);
         QTreeWidgetItem* item = tree_->currentItem();
         if (key->key() == Qt::Key_Space && key->modifiers() == Qt::NoModifier && item && hasBox_(item)) {

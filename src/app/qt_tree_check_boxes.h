@@ -9,6 +9,7 @@
 #include <QRect>
 
 class QTreeWidget;
+class QWidget;
 class QTreeWidgetItem;
 
 namespace plumora {
@@ -28,6 +29,7 @@ protected:
 
 private:
     QTreeWidget* tree_;
+    QWidget* viewport_;
     std::function<void(QTreeWidgetItem*)> toggle_;
     std::function<bool(QTreeWidgetItem*)> hasBox_;
 };

@@ -75,7 +75,10 @@ TEST(FolderImports, NoFolderReachesItselfAgain) {
 }
 
 TEST(FolderImports, TheComponentSetUsesNoWindowAndNoApplicationCode) {
-    for (const TImport& i : Imports()["ui"]) {
+    const auto imports = Imports();
+    const auto ui = imports.find("ui");
+    ASSERT_NE(ui, imports.end());
+    for (const TImport& i : ui->second) {
         EXPECT_NE(i.Folder, "app") << i.From << " imports " << i.Header;
         EXPECT_FALSE(i.Header.starts_with("frm_") || i.Header.starts_with("qt_"))
             << i.From << " imports the window file " << i.Folder << "/" << i.Header;
