@@ -176,6 +176,8 @@ bool IsAbsoluteProjectPath(std::string_view path) {
     return path.find(":\\") != std::string_view::npos || (!path.empty() && path[0] == '/');
 }
 
+bool IsLocalAbsolutePath(std::string_view path) { return !path.empty() && path[0] == '/'; }
+
 std::string ResolveProjectPath(std::string_view projectDir, std::string_view written) {
     if (IsAbsoluteProjectPath(written)) return std::string(written);
     return std::string(projectDir) + std::string(written);

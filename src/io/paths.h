@@ -12,6 +12,10 @@ namespace plumora {
 // (a drive path) or starts with "/" (a path of this system).
 bool IsAbsoluteProjectPath(std::string_view path);
 
+// True when `path` is an absolute path of this system: one that starts with
+// "/", or on Windows a drive path ("C:\...", "C:/...") or a network path.
+bool IsLocalAbsolutePath(std::string_view path);
+
 // The written path as is when absolute, else appended to `projectDir` as
 // written, without normalisation ("C:\PROJ\" + "..\LIB\A.BAS").
 std::string ResolveProjectPath(std::string_view projectDir, std::string_view written);
