@@ -41,6 +41,14 @@ bool EqualsIgnoreAsciiCase(std::string_view a, std::string_view b);
 // here. nullopt when nothing matches.
 std::optional<std::string> LocatePath(std::string_view path);
 
+// The path of this system for a project-style path that need not exist yet:
+// '\' becomes '/', the longest existing leading part is matched without
+// regard to letter case (as LocatePath does), "." and ".." steps are taken
+// lexically, and the result ends with '/'. Empty for a drive path ("D:\OUT",
+// "D:OUT"), which no directory here can be. On Windows, where drive paths
+// are at home, the path normalised with '\' and ending with '\'.
+std::string LocalDirectoryPath(std::string_view path);
+
 // Size in bytes of whatever LocatePath finds; -1 when nothing is found.
 double FileSize(std::string_view path);
 
