@@ -33,6 +33,8 @@ set(CPACK_DEBIAN_PACKAGE_SECTION devel)
 # The libraries the programs link (Qt, Hunspell, the C++ runtime) become the
 # package's dependencies as dpkg-shlibdeps finds them.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# The desktop needs a Qt platform plugin to show a window at all.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "hunspell-en-us")
 set(CPACK_STRIP_FILES ON)
 include(CPack)

@@ -4,14 +4,7 @@
 # The result is build-windows/plumora-cli.exe, one file without DLLs.
 set -eu
 cd "$(dirname "$0")/.."
-if ! command -v x86_64-w64-mingw32-g++-posix >/dev/null 2>&1; then
-    echo "build-windows-cli: installing g++-mingw-w64-x86-64"
-    SUDO=""
-    if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
-    export DEBIAN_FRONTEND=noninteractive
-    $SUDO apt-get update -qq
-    $SUDO apt-get install -y -qq --no-install-recommends g++-mingw-w64-x86-64 >/dev/null
-fi
+sh scripts/bootstrap.sh windows
 launcher=""
 if command -v ccache >/dev/null 2>&1; then launcher="-DCMAKE_CXX_COMPILER_LAUNCHER=ccache"; fi
 cmake -S . -B build-windows -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \

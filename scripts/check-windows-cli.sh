@@ -16,14 +16,7 @@ root=$(pwd)
 linux=${PLUMORA_LINUX_CLI:-build/plumora-cli}
 windows=${PLUMORA_WINDOWS_CLI:-build-windows/plumora-cli.exe}
 
-if ! [ -x /usr/lib/wine/wine64 ] && ! command -v wine64 >/dev/null 2>&1; then
-    echo "check-windows-cli: installing wine64"
-    SUDO=""
-    if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
-    export DEBIAN_FRONTEND=noninteractive
-    $SUDO apt-get update -qq
-    $SUDO apt-get install -y -qq --no-install-recommends wine64 >/dev/null
-fi
+sh scripts/bootstrap.sh windows
 wine=$(command -v wine64 || echo /usr/lib/wine/wine64)
 [ -x "$linux" ] || { echo "check-windows-cli: $linux is missing (build it first)" >&2; exit 2; }
 [ -f "$windows" ] || { echo "check-windows-cli: $windows is missing (sh scripts/build-windows-cli.sh)" >&2; exit 2; }
