@@ -25,6 +25,7 @@
 #include <QVBoxLayout>
 
 #include "app/project_tree_rules.h"
+#include "app/qt_style_file_note.h"
 #include "commentor/frm_commentor.h"
 #include "formtree/frm_form_tree.h"
 #include "processing/frm_copy_files.h"
@@ -434,6 +435,10 @@ bool TfrmMain::OpenProjectFile(const std::string& fileName) {
         EnableProjectControls();
         RebuildRecentMenu();
     }
+    if (opened)
+        ShowStyleFileNote(statusBar(), state_.Project->ProjectDir);
+    else
+        HideStyleFileNote(statusBar());
     return opened;
 }
 
@@ -445,6 +450,7 @@ void TfrmMain::CloseCurrentProject() {
     treeProject_->setEnabled(false);
     CloseProject(state_);
     DisableProjectControls();
+    HideStyleFileNote(statusBar());
 }
 
 void TfrmMain::OpenClick() {

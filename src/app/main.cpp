@@ -1,4 +1,5 @@
-// Program start: the application's title, the main window, the event loop.
+// Program start: the application's title, the main window, the event loop;
+// `plumora PROJECT` opens that project at once.
 // `plumora --screenshots DIR [PROJECT]` renders every window to PNG files
 // instead, without needing a display.
 #include <cstdio>
@@ -56,5 +57,7 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationDisplayName("Plumora/VB 3.0");
     plumora::TfrmMain frmMain;
     frmMain.show();
+    // `plumora PROJECT`: how the desktop entry opens a .vbp or .mak file.
+    if (argc == 2 && argv[1][0] != '-') frmMain.OpenProjectFile(argv[1]);
     return app.exec();
 }
