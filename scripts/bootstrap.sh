@@ -1,6 +1,8 @@
 #!/bin/sh
 # Installs the Debian packages that building and testing Plumora/VB needs.
 # Quick when everything is present: apt is only touched for missing packages.
+#   sh scripts/bootstrap.sh            the build, the tests and the Debian package
+#   sh scripts/bootstrap.sh windows    the Windows cross-build and Wine to run it
 set -eu
 
 PACKAGES="
@@ -19,7 +21,15 @@ libhunspell-dev
 hunspell-en-us
 fonts-dejavu-core
 poppler-utils
+dpkg-dev
+file
 "
+if [ "${1:-}" = "windows" ]; then
+    PACKAGES="
+g++-mingw-w64-x86-64
+wine64
+"
+fi
 
 missing=""
 for p in $PACKAGES; do

@@ -29,6 +29,7 @@
 
 #include "app/help_pages.h"
 #include "app/project_tree_rules.h"
+#include "app/qt_style_file_note.h"
 #include "app/qt_tree_check_boxes.h"
 #include "commentor/frm_commentor.h"
 #include "formtree/frm_form_tree.h"
@@ -500,6 +501,10 @@ bool TfrmMain::OpenProjectFile(const std::string& fileName) {
         EnableProjectControls();
         RebuildRecentMenu();
     }
+    if (opened)
+        ShowStyleFileNote(statusBar(), state_.Project->ProjectDir);
+    else
+        HideStyleFileNote(statusBar());
     return opened;
 }
 
@@ -511,6 +516,7 @@ void TfrmMain::CloseCurrentProject() {
     treeProject_->setEnabled(false);
     CloseProject(state_);
     DisableProjectControls();
+    HideStyleFileNote(statusBar());
 }
 
 void TfrmMain::OpenClick() {

@@ -1,7 +1,7 @@
-// Program start: the application's title, the main window, the event loop.
-// `plumora [PROJECT]` opens the project at once; `plumora --screenshots DIR
-// [PROJECT]` renders every window to PNG files instead, without needing a
-// display.
+// Program start: the application's title, the main window, the event loop;
+// `plumora PROJECT` opens that project at once.
+// `plumora --screenshots DIR [PROJECT]` renders every window to PNG files
+// instead, without needing a display.
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -60,7 +60,7 @@ int main(int argc, char* argv[]) {
     plumora::UseProgramIcon();
     plumora::TfrmMain frmMain;
     frmMain.show();
-    // A project named on the command line (as a desktop entry passes it).
-    if (argc >= 2) frmMain.OpenProjectFile(QString::fromLocal8Bit(argv[1]).toStdString());
+    // `plumora PROJECT`: how the desktop entry opens a .vbp or .mak file.
+    if (argc == 2 && argv[1][0] != '-') frmMain.OpenProjectFile(argv[1]);
     return app.exec();
 }

@@ -24,7 +24,11 @@ constexpr int kMaxIndentDepth = 40;
 
 void Indent(std::string& out, int depth) {
     out.append(static_cast<std::size_t>(std::min(depth, kMaxIndentDepth)) * 2, ' ');
-    if (depth > kMaxIndentDepth) out += "[" + std::to_string(depth) + "] ";
+    if (depth > kMaxIndentDepth) {
+        out += '[';
+        out += std::to_string(depth);
+        out += "] ";
+    }
 }
 
 bool HasFormDescription(const std::string& path) {

@@ -17,7 +17,9 @@
 #include "project/open_project.h"
 #include "project/project_reader.h"
 #include "settings/config_dir.h"
+#include "settings/ini_file.h"
 #include "settings/option_set.h"
+#include "settings/project_style.h"
 #include "spelling/project_words.h"
 #include "spelling/spell_report.h"
 #include "spelling/vc_speller.h"
@@ -134,11 +136,21 @@ int RunSpell(const std::vector<std::string>& args) {
     if (int status = ParseArgs(args, opts); status != kExitOk) return status;
 
     TVCSpeller speller(ConfigDir());
-    if (!opts.Language.empty()) {
-        TSpellerOptions o = speller.Options();
-        o.Language = opts.Language;
-        speller.UseOptions(o);
+    // A project style file (found from the project, or the first file) sets
+    // the team's dictionary and which words count; --dictionary wins.
+    TSpellerOptions spellerOptions = speller.Options();
+    if (const std::string styleFile = FindProjectStyleFile(SourceDirectory(opts.Inputs[0]));
+        !styleFile.empty()) {
+        TIniFile ini(styleFile);
+        if (!ini.Load()) {
+            std::cerr << "plumora-cli: cannot read the project style file "
+                      << PrintableText(ini.LoadError()) << "\n";
+            return kExitFailed;
+        }
+        spellerOptions.LoadPresent(ini);
     }
+    if (!opts.Language.empty()) spellerOptions.Language = opts.Language;
+    speller.UseOptions(spellerOptions);
     if (!speller.Ready()) {
         std::cerr << "plumora-cli: " << speller.LoadError() << "\n";
         return kExitUsage;

@@ -1,7 +1,5 @@
 // plumora-cli style: the processing run of the desktop's Begin Processing on
 // a whole project, into its output directory, or as a dry run (--check).
-#include <unistd.h>
-
 #include <filesystem>
 #include <iostream>
 #include <string>
@@ -10,14 +8,15 @@
 #include "cli/commands.h"
 #include "cli/std_out.h"
 #include "cli/terminal_run_host.h"
+#include "io/native.h"
 #include "io/paths.h"
 #include "processing/check_project.h"
 #include "viewers/unified_diff.h"
 #include "processing/process_command.h"
 #include "project/app_state.h"
 #include "project/open_project.h"
-#include "settings/ini_file.h"
 #include "settings/option_set.h"
+#include "settings/project_style.h"
 
 namespace plumora::cli {
 
@@ -133,17 +132,21 @@ int RunStyle(const std::vector<std::string>& args) {
     StyleArgs opts;
     if (int status = ParseArgs(args, opts); status != kExitOk) return status;
 
-    TerminalRunHost host(opts.AssumeYes, ::isatty(STDERR_FILENO) == 1);
+    TerminalRunHost host(opts.AssumeYes, IsTerminal(2));
     TAppState state;
     TOptionSet options;
     if (!OpenProject(state, options, host, opts.Project)) return kExitFailed;
-    if (!opts.Ini.empty()) {
-        TIniFile ini(opts.Ini);
-        if (!ini.Load()) {
-            std::cerr << "plumora-cli: cannot read the settings file " << ini.LoadError() << "\n";
+    // The open read the user's own settings; a project style file beside
+    // the project (or above it) and --ini come over them.
+    const TOptionLayers layers = OptionLayersFor(state.Project->ProjectDir, opts.Ini);
+    if (!layers.ProjectFile.empty() || !layers.IniArgument.empty()) {
+        TOptionLayers over = layers;
+        over.UserFile.clear();
+        std::string error;
+        if (!LoadOptionLayers(over, options, nullptr, error)) {
+            std::cerr << "plumora-cli: " << PrintableMessage(error) << "\n";
             return kExitFailed;
         }
-        options.Load(ini);
         options.LoadCommentHeaders(host);
     }
     if (int status = SelectOnly(*state.Project, opts.Only); status != kExitOk) return status;

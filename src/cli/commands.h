@@ -37,5 +37,6 @@ int RunFormTree(const std::vector<std::string>& args);
 int RunStyle(const std::vector<std::string>& args);
 int RunStats(const std::vector<std::string>& args);
 int RunSpell(const std::vector<std::string>& args);
+int RunOptions(const std::vector<std::string>& args);
 
 }  // namespace plumora::cli

@@ -11,6 +11,7 @@
 
 #include "cli/commands.h"
 #include "cli/std_out.h"
+#include "io/native.h"
 #include "io/read_open.h"
 
 namespace plumora::cli {
@@ -20,11 +21,16 @@ const std::vector<CliCommand>& Commands() {
         {"list", "PROJECT", "open a .VBP or .MAK project and list its source files",
          "  --yes     answer OK when a listed file is not a text file (leave it out and go on)\n",
          RunList},
-        {"format", "FILE...", "style source files and print them (CR LF line ends)",
-         "  --ini FILE    options from FILE instead of VBPLUMO3.INI\n"
+        {"format", "FILE...|-", "style source files and print them (keeping their line ends)",
+         "  --ini FILE    options from FILE, over the project style file and VBPLUMO3.INI\n"
          "    --check       write nothing; exit 1 when a file would change\n"
          "    --diff        like --check, and print a unified diff of each file it would change\n"
-         "    --output DIR  write the styled files into DIR (never over an input)\n",
+         "    --output DIR  write the styled files into DIR (never over an input)\n"
+         "    -i, --in-place  write each file that would change over itself (exit 1 when one\n"
+         "                  is refused; a refused file is left as it was)\n"
+         "    -             read one source from standard input, print it styled\n"
+         "    --stdin-filename NAME  the name of that source: its extension gives its kind\n"
+         "                  (.FRM a form), its folder the project style file\n",
          RunFormat},
         {"diff", "OLD NEW", "compare two files line by line (exit 0 equal, 1 different)",
          "  --unified  print a unified diff with 3 lines of context instead of rows\n", RunDiff},
@@ -32,7 +38,7 @@ const std::vector<CliCommand>& Commands() {
          "  --no-properties  print the blocks only\n", RunFormTree},
         {"style", "PROJECT", "style the selected files of a project into its output directory",
          "  --yes         answer Yes to the questions (start the run; clean up after Ctrl-C)\n"
-         "    --ini FILE    options from FILE instead of VBPLUMO3.INI\n"
+         "    --ini FILE    options from FILE, over the project style file and VBPLUMO3.INI\n"
          "    --out DIR     write into DIR instead of the BackupNewCodeDirectory setting\n"
          "    --only FILE...  style only these files of the project (by file name)\n"
          "    --check       write nothing; exit 1 when a selected file would change\n"
@@ -43,6 +49,7 @@ const std::vector<CliCommand>& Commands() {
          "    --csv      print CSV (Chart,Label,Value) for spreadsheets\n"
          "    --yes      answer OK when a listed file is not a text file\n",
          RunStats},
+#ifdef PLUMORA_WITH_SPELLING
         {"spell", "FILE...|PROJECT",
          "report unknown words of comments and literals (exit 1 when any)",
          "  --comments         check comments only\n"
@@ -52,6 +59,11 @@ const std::vector<CliCommand>& Commands() {
          "    --no-suggestions   report the words without looking up suggestions\n"
          "    --yes              answer OK when a listed file is not a text file\n",
          RunSpell},
+#endif
+        {"options", "[PATH]", "print the options used for sources in PATH (default: here)",
+         "  --dump      print every option as an INI file, each with where it came from\n"
+         "    --ini FILE  as for format and style\n",
+         RunOptions},
     };
     return commands;
 }
@@ -84,8 +96,12 @@ static void PrintUsage(std::ostream& out) {
         out << c.Summary << "\n";
         if (c.Options && *c.Options) out << "    " << std::string(c.Options).substr(2);
     }
-    out << "\nSettings are read from VBPLUMO3.INI in $PLUMORA_CONFIG_DIR, else\n"
-        << "$XDG_CONFIG_HOME/plumora, else ~/.config/plumora.\n"
+#ifndef PLUMORA_WITH_SPELLING
+    out << "\nThis build has no spell checker: the spell command is not available.\n";
+#endif
+    out << "\nOptions are read from VBPLUMO3.INI in " << ConfigDirRule() << ",\n"
+        << "then from the project style file .plumora.ini in the source's folder or the\n"
+        << "nearest folder above it, then from --ini FILE; each key from the last that has it.\n"
         << "\nExit status: 0 done, 1 failed (or, with --check, a file would change; for diff,\n"
         << "the files differ), 2 usage.\n";
 }
@@ -94,6 +110,7 @@ static void PrintUsage(std::ostream& out) {
 
 int main(int argc, char** argv) {
     using namespace plumora::cli;
+    plumora::UseBinaryStandardStreams();
     std::vector<std::string> args(argv + 1, argv + argc);
     if (args.empty()) {
         PrintUsage(std::cerr);

@@ -1,13 +1,12 @@
 #include "cli/std_out.h"
 
-#include <unistd.h>
-
 #include <cerrno>
 #include <cstring>
 #include <iostream>
 
 #include "cli/commands.h"
 #include "cli/terminal_host.h"
+#include "io/native.h"
 
 namespace plumora::cli {
 
@@ -19,20 +18,7 @@ int gWriteError = 0;  // errno of the first failed write; 0 while all went well
 
 bool WriteOut(std::string_view text) {
     if (gWriteError != 0) return false;
-    while (!text.empty()) {
-        const ssize_t put = ::write(STDOUT_FILENO, text.data(), text.size());
-        if (put < 0) {
-            if (errno == EINTR) continue;
-            gWriteError = errno;
-            return false;
-        }
-        if (put == 0) {
-            gWriteError = EIO;
-            return false;
-        }
-        text.remove_prefix(static_cast<std::size_t>(put));
-    }
-    return true;
+    return WriteStandardOutput(text, gWriteError);
 }
 
 bool OutputFailed() { return gWriteError != 0; }
@@ -45,7 +31,7 @@ int FinishOutput(int status) {
 }
 
 std::string ForTerminal(std::string text) {
-    if (::isatty(STDOUT_FILENO) != 1) return text;
+    if (!IsTerminal(1)) return text;
     return PrintableMessage(text);
 }
 

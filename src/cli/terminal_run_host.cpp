@@ -1,12 +1,11 @@
 // Progress on a terminal and the Ctrl-C cancel of plumora-cli's run.
 #include "cli/terminal_run_host.h"
 
-#include <sys/ioctl.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+
+#include "io/native.h"
 
 namespace plumora::cli {
 
@@ -22,9 +21,8 @@ void OnInterrupt(int) {
 }
 
 int TerminalWidth() {
-    struct winsize ws {};
-    if (::ioctl(STDERR_FILENO, TIOCGWINSZ, &ws) == 0 && ws.ws_col >= 20) return ws.ws_col;
-    return 80;
+    const int columns = TerminalColumns();
+    return columns >= 20 ? columns : 80;
 }
 
 }  // namespace
@@ -32,15 +30,12 @@ int TerminalWidth() {
 TerminalRunHost::TerminalRunHost(bool assumeYes, bool interactive, std::ostream& err)
     : messages_(assumeYes, err), interactive_(interactive), err_(err) {
     gCancelRequested = 0;
-    struct sigaction action {};
-    action.sa_handler = OnInterrupt;
-    sigemptyset(&action.sa_mask);
-    handlerInstalled_ = ::sigaction(SIGINT, &action, &oldAction_) == 0;
+    InstallInterruptHandler(OnInterrupt);
 }
 
 TerminalRunHost::~TerminalRunHost() {
     ClearLine();
-    if (handlerInstalled_) ::sigaction(SIGINT, &oldAction_, nullptr);
+    RestoreInterruptHandler();
 }
 
 MsgResult TerminalRunHost::ShowMessage(MsgKind kind, const std::string& text, MsgButtons buttons) {

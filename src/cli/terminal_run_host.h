@@ -48,8 +48,6 @@ private:
     int drawnPercent_ = -1;
     bool lineDrawn_ = false;
     std::chrono::steady_clock::time_point lastDraw_{};
-    struct sigaction oldAction_ {};
-    bool handlerInstalled_ = false;
 };
 
 }  // namespace plumora::cli

@@ -8,6 +8,7 @@
 #include "formatter/formatter.h"
 #include "host/run_host.h"
 #include "io/atomic_write.h"
+#include "io/native.h"
 #include "io/paths.h"
 #include "io/text_lines.h"
 #include "project/source_mgt.h"
@@ -21,8 +22,7 @@ constexpr const char* kLogName = "VBPLUMO3.LOG";
 
 std::string Now() {
     std::time_t t = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&t, &local);
+    const std::tm local = LocalTime(t);
     char buffer[128];
     std::size_t n = std::strftime(buffer, sizeof buffer, "%x %X", &local);
     return std::string(buffer, n);

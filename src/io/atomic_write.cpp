@@ -2,15 +2,12 @@
 // (a link or rename is only atomic within one file system).
 #include "io/atomic_write.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
 #include <system_error>
 
+#include "io/native.h"
 #include "io/temp_file.h"
 
 namespace plumora {
@@ -54,11 +51,11 @@ bool WriteAtomically(const std::string& localPath, std::string_view bytes, std::
     // hidden file here; this is the next write into the directory.
     RemoveStaleTempFiles(dir.string());
 
-    struct stat old {};
-    bool hadOld = (followLink ? ::stat(target.c_str(), &old) : ::lstat(target.c_str(), &old)) == 0;
-    if (hadOld && S_ISDIR(old.st_mode)) return Fail(reason, "it is a directory");
+    TPathFacts old;
+    bool hadOld = StatPath(target.string(), old, followLink);
+    if (hadOld && old.Directory) return Fail(reason, "it is a directory");
     // A link that is replaced passes nothing on; the new file is an ordinary one.
-    if (hadOld && S_ISLNK(old.st_mode)) hadOld = false;
+    if (hadOld && old.Link) hadOld = false;
 
     TTempFile out(target.string());
     if (!out.Created())
@@ -67,7 +64,7 @@ bool WriteAtomically(const std::string& localPath, std::string_view bytes, std::
 
     // The temporary file starts as 0600; an existing file keeps its own bits, a new one
     // gets what the user's umask allows for an ordinary file.
-    if (!out.SetMode(hadOld ? old.st_mode & 07777 : NewFileMode())) return failed("cannot set permissions");
+    if (!out.SetMode(hadOld ? static_cast<mode_t>(old.Mode) : NewFileMode())) return failed("cannot set permissions");
     if (!out.Write(bytes)) return failed("cannot write");
     if (!out.Sync()) return failed("cannot flush");
     if (!out.Close()) return failed("cannot close");
@@ -76,11 +73,7 @@ bool WriteAtomically(const std::string& localPath, std::string_view bytes, std::
         return Fail(reason, ErrnoText("cannot replace " + target.string(), err));
     }
     // Make the rename itself durable; a failure here no longer risks the data.
-    int dirFd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (dirFd >= 0) {
-        ::fsync(dirFd);
-        ::close(dirFd);
-    }
+    SyncDirectory(dir.string());
     return true;
 }
 

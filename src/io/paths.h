@@ -12,6 +12,10 @@ namespace plumora {
 // (a drive path) or starts with "/" (a path of this system).
 bool IsAbsoluteProjectPath(std::string_view path);
 
+// True when `path` is an absolute path of this system: one that starts with
+// "/", or on Windows a drive path ("C:\...", "C:/...") or a network path.
+bool IsLocalAbsolutePath(std::string_view path);
+
 // The written path as is when absolute, else appended to `projectDir` as
 // written, without normalisation ("C:\PROJ\" + "..\LIB\A.BAS").
 std::string ResolveProjectPath(std::string_view projectDir, std::string_view written);
@@ -36,6 +40,14 @@ bool EqualsIgnoreAsciiCase(std::string_view a, std::string_view b);
 // taken lexically, as Windows does. A drive path ("C:\...") never exists
 // here. nullopt when nothing matches.
 std::optional<std::string> LocatePath(std::string_view path);
+
+// The path of this system for a project-style path that need not exist yet:
+// '\' becomes '/', the longest existing leading part is matched without
+// regard to letter case (as LocatePath does), "." and ".." steps are taken
+// lexically, and the result ends with '/'. Empty for a drive path ("D:\OUT",
+// "D:OUT"), which no directory here can be. On Windows, where drive paths
+// are at home, the path normalised with '\' and ending with '\'.
+std::string LocalDirectoryPath(std::string_view path);
 
 // Size in bytes of whatever LocatePath finds; -1 when nothing is found.
 double FileSize(std::string_view path);

@@ -3,9 +3,10 @@
 // process leaves nothing behind. The settings writer, the styled output and
 // the backup copies all go this way.
 //
-// Where the file system cannot make unnamed files (O_TMPFILE), the file gets
-// a hidden name that carries the writer's process id; RemoveStaleTempFiles
-// removes such files whose writer is gone.
+// Where the file system cannot make unnamed files (O_TMPFILE; always on
+// Windows), the file gets a hidden name that carries the writer's process
+// id; RemoveStaleTempFiles removes such files whose writer is gone.
+// src/io/posix and src/io/windows implement it.
 #pragma once
 
 #include <sys/types.h>
@@ -59,6 +60,7 @@ private:
     bool created_ = false;
     bool unnamed_ = false;
     bool placed_ = false;
+    bool readOnly_ = false;  // Windows: made read-only once in place
 };
 
 // Permission bits of a new ordinary file under the user's umask.

@@ -105,11 +105,28 @@ void SplitTextLines(std::string_view text, std::vector<std::string>& lines) {
     if (scanner.OpenLine()) lines.push_back(std::move(current));
 }
 
+std::string_view LineEndStyle(bool sawCR, bool sawLF) { return sawLF && !sawCR ? "\n" : "\r\n"; }
+
+std::string_view LineEndOf(std::string_view text) {
+    return LineEndStyle(text.find('\r') != std::string_view::npos,
+                        text.find('\n') != std::string_view::npos);
+}
+
 TIoResult ReadTextLines(const std::string& localPath, std::vector<std::string>& lines) {
+    std::string lineEnd;
+    return ReadTextLines(localPath, lines, lineEnd);
+}
+
+TIoResult ReadTextLines(const std::string& localPath, std::vector<std::string>& lines,
+                        std::string& lineEnd) {
     lines.clear();
+    bool sawCR = false;
+    bool sawLF = false;
     TLineScanner scanner;
     std::string current;
     TIoResult result = ReadBlocks(localPath, [&](std::string_view block) {
+        sawCR = sawCR || block.find('\r') != std::string_view::npos;
+        sawLF = sawLF || block.find('\n') != std::string_view::npos;
         scanner.Feed(
             block, [&](std::string_view piece) { current.append(piece); },
             [&] {
@@ -122,6 +139,7 @@ TIoResult ReadTextLines(const std::string& localPath, std::vector<std::string>& 
         return result;
     }
     if (scanner.OpenLine()) lines.push_back(std::move(current));
+    lineEnd = LineEndStyle(sawCR, sawLF);
     return result;
 }
 

@@ -23,9 +23,18 @@ struct TIoResult {
 // lines. Appends to `lines`.
 void SplitTextLines(std::string_view text, std::vector<std::string>& lines);
 
+// The line end that writing `text` back in its own style takes: LF for a
+// text whose every line ends in a bare LF (a checkout with LF line ends),
+// else CR LF, the line end of Visual Basic's own files.
+std::string_view LineEndStyle(bool sawCR, bool sawLF);
+std::string_view LineEndOf(std::string_view text);
+
 // Reads the file at `localPath` (a path of this system, not a project path)
 // into `lines`, replacing their content. On failure `lines` is left empty.
 TIoResult ReadTextLines(const std::string& localPath, std::vector<std::string>& lines);
+// The same, and `lineEnd` receives LineEndOf the file's bytes.
+TIoResult ReadTextLines(const std::string& localPath, std::vector<std::string>& lines,
+                        std::string& lineEnd);
 
 // Counts the lines of the file the way ReadTextLines would split them,
 // without keeping the text.

@@ -1,8 +1,6 @@
 // Block copies through a temporary file, directory creation and listing.
 #include "processing/file_copy.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -11,6 +9,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "io/native.h"
 #include "io/read_open.h"
 #include "io/temp_file.h"
 #include "processing/output_paths.h"
@@ -57,23 +56,22 @@ TCopyOutcome CopyFile(const std::string& source, const std::string& target, bool
                        "Unable to copy " + source + " to " + target + ": " +
                            openError.substr(openError.rfind(": ") + 2));
     }
-    struct stat src {};
-    if (::fstat(in.Get(), &src) != 0)
+    TPathFacts src;
+    if (!StatOpenFile(in.Get(), src))
         return Outcome(TCopyStatus::Failed, "Unable to copy " + source + ": " + ErrnoText(errno));
     // The same file under another name: copying would only risk it.
-    struct stat dst {};
-    const bool targetExisted = ::lstat(target.c_str(), &dst) == 0;
+    TPathFacts dst;
+    const bool targetExisted = StatPath(target, dst, false);
     if (targetExisted) {
-        struct stat followed {};
-        if (::stat(target.c_str(), &followed) == 0) {
-            if (followed.st_dev == src.st_dev && followed.st_ino == src.st_ino)
-                return Outcome(TCopyStatus::NoSource);
-            if (S_ISDIR(followed.st_mode))
+        TPathFacts followed;
+        if (StatPath(target, followed)) {
+            if (followed.Identity == src.Identity) return Outcome(TCopyStatus::NoSource);
+            if (followed.Directory)
                 return Outcome(TCopyStatus::Failed,
                                "Unable to write " + target + ": it is a directory");
             // The user's statement that this file must not change, in every
             // copy mode as for the styled files.
-            if (S_ISREG(followed.st_mode) && !(followed.st_mode & S_IWUSR))
+            if (followed.Regular && !followed.OwnerWritable)
                 return Outcome(TCopyStatus::Failed,
                                "Unable to write " + target + ": the file is read-only");
         }
@@ -97,14 +95,11 @@ TCopyOutcome CopyFile(const std::string& source, const std::string& target, bool
         if (!out.Write(std::string_view(buffer, static_cast<std::size_t>(got))))
             return failed("");
     }
-    if (keepDate) {
-        struct timespec times[2] = {src.st_atim, src.st_mtim};
-        if (::futimens(out.Fd(), times) != 0) return failed("");
-    }
+    if (keepDate && !CopyFileTimes(in.Get(), out.Fd())) return failed("");
     // A kept mode stays writable for its owner: a read-only project file
     // (as source control leaves it) would otherwise make its own copy refuse
     // the rewrite and the next run.
-    if (!out.SetMode(keepDate ? (src.st_mode & 07777) | S_IWUSR : NewFileMode()) || !out.Close() ||
+    if (!out.SetMode(keepDate ? static_cast<mode_t>(src.Mode | 0200) : NewFileMode()) || !out.Close() ||
         !out.PutInPlace(target, targetExisted))
         return failed("");
     return Outcome(TCopyStatus::Copied);
@@ -113,11 +108,11 @@ TCopyOutcome CopyFile(const std::string& source, const std::string& target, bool
 }  // namespace
 
 bool ReplaceFileContent(const std::string& target, std::string_view bytes, std::string& reason) {
-    struct stat old {};
-    bool hadOld = ::stat(target.c_str(), &old) == 0;
-    struct stat link {};
-    const bool targetExisted = ::lstat(target.c_str(), &link) == 0;
-    if (hadOld && S_ISDIR(old.st_mode)) {
+    TPathFacts old;
+    bool hadOld = StatPath(target, old);
+    TPathFacts link;
+    const bool targetExisted = StatPath(target, link, false);
+    if (hadOld && old.Directory) {
         reason = "it is a directory";
         return false;
     }
@@ -130,7 +125,7 @@ bool ReplaceFileContent(const std::string& target, std::string_view bytes, std::
         reason = std::string(what) + ": " + ErrnoText(errno);
         return false;
     };
-    if (!out.SetMode(hadOld ? old.st_mode & 07777 : NewFileMode())) return failed("cannot set permissions");
+    if (!out.SetMode(hadOld ? static_cast<mode_t>(old.Mode) : NewFileMode())) return failed("cannot set permissions");
     if (!out.Write(bytes)) return failed("cannot write");
     if (!out.Close()) return failed("cannot close");
     if (!out.PutInPlace(target, targetExisted)) return failed("cannot replace the file");
@@ -138,8 +133,8 @@ bool ReplaceFileContent(const std::string& target, std::string_view bytes, std::
 }
 
 bool DirectoryExists(const std::string& path) {
-    struct stat st {};
-    return ::stat(path.empty() ? "." : path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+    TPathFacts facts;
+    return StatPath(path, facts) && facts.Directory;
 }
 
 bool EnsureDirectory(const std::string& dir) {
@@ -160,10 +155,9 @@ std::string PrepareOutputDirectory(const std::string& written, const std::string
                "output directory to a directory of this system, or to one relative to the "
                "project such as .\\STYLED\\.";
     }
-    std::string dir = local;
-    while (dir.size() > 1 && dir.back() == '/') dir.pop_back();
-    struct stat st {};
-    if (::stat(dir.c_str(), &st) == 0 && !S_ISDIR(st.st_mode))
+    const std::string dir = WithoutTrailingSeparators(local);
+    TPathFacts facts;
+    if (StatPath(dir, facts) && !facts.Directory)
         return "The output directory " + dir + " is a file, not a directory.";
     if (!DirectoryExists(dir)) {
         std::error_code created;
@@ -175,12 +169,12 @@ std::string PrepareOutputDirectory(const std::string& written, const std::string
             std::error_code ec;
             fs::path existing = fs::path(dir).parent_path();
             while (!existing.empty() && !fs::exists(existing, ec)) existing = existing.parent_path();
-            if (!existing.empty() && ::stat(existing.c_str(), &st) == 0 && !S_ISDIR(st.st_mode))
+            if (!existing.empty() && StatPath(existing.string(), facts) && !facts.Directory)
                 why = existing.string() + " is a file, not a directory";
             return "The output directory " + dir + " cannot be created: " + why + ".";
         }
     }
-    if (::access(dir.c_str(), W_OK | X_OK) != 0)
+    if (!CanWriteInDirectory(dir))
         return "The output directory " + dir + " is read-only: " + ErrnoText(errno) + ".";
     return {};
 }

@@ -1,8 +1,6 @@
 // Refusing output directories that would write over the project's files.
 #include "processing/output_guard.h"
 
-#include <sys/stat.h>
-
 #include <filesystem>
 #include <map>
 #include <set>
@@ -10,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include "io/native.h"
 #include "io/paths.h"
 #include "processing/backup.h"
 #include "processing/file_copy.h"
@@ -23,7 +22,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-using TFileId = std::pair<dev_t, ino_t>;
+using TFileId = TFileIdentity;
 
 // The identity of each path, asked of the disk once per check: the same
 // file is a source, a copy and a claim on its name.
@@ -32,8 +31,8 @@ public:
     std::optional<TFileId> Of(const std::string& path) {
         auto [it, added] = ids_.try_emplace(path);
         if (added) {
-            struct stat st {};
-            if (::stat(path.c_str(), &st) == 0) it->second = TFileId{st.st_dev, st.st_ino};
+            TPathFacts facts;
+            if (StatPath(path, facts)) it->second = facts.Identity;
         }
         return it->second;
     }
@@ -45,9 +44,7 @@ private:
 std::string Canonical(const std::string& path) {
     std::error_code ec;
     fs::path p = fs::weakly_canonical(fs::absolute(path.empty() ? "." : path, ec), ec);
-    std::string s = p.string();
-    while (s.size() > 1 && s.back() == '/') s.pop_back();
-    return s;
+    return WithoutTrailingSeparators(p.string());
 }
 
 // Where two different files would land under one name.
@@ -61,7 +58,7 @@ struct TNameClaims {
 
     std::optional<std::string> Claim(const std::string& name, const std::string& source) {
         std::optional<TFileId> id = Ids.Of(source);
-        std::string identity = id ? std::to_string(id->first) + ":" + std::to_string(id->second)
+        std::string identity = id ? std::to_string(id->Device) + ":" + std::to_string(id->Index)
                                   : "?" + source;
         auto [it, inserted] = Claims.try_emplace(AsciiUpper(name), TClaim{identity, source});
         if (inserted || it->second.Identity == identity) return std::nullopt;

@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "io/paths.h"  // LocalDirectoryPath
+
 namespace plumora {
 
 // `Dir` + `Name` with exactly one separator between them. The separator
@@ -17,11 +19,5 @@ std::string JoinPath(std::string_view dir, std::string_view name);
 // (so the default ".\STYLED\" gives "<projectDir>.\STYLED\").
 std::string OutputDirSetting(std::string_view projectDir, std::string_view setting);
 
-// The path of this system for a project-style path that need not exist yet:
-// '\' becomes '/', the longest existing leading part is matched without
-// regard to letter case (as LocatePath does), "." and ".." steps are taken
-// lexically, and the result ends with '/'. Empty for a drive path ("D:\OUT",
-// "D:OUT"), which no directory here can be.
-std::string LocalDirectoryPath(std::string_view path);
 
 }  // namespace plumora

@@ -8,6 +8,7 @@
 #include <optional>
 
 #include "host/command_host.h"
+#include "io/native.h"
 #include "io/paths.h"
 #include "io/text_lines.h"
 #include "project/app_state.h"
@@ -21,7 +22,8 @@ namespace {
 
 constexpr const char* kInvalidProject = "Invalid VB project file.  Unable to proceed.";
 
-// The directory of the project file as an absolute path ending in '/'. A
+// The directory of the project file as an absolute path ending in a
+// separator ('/'; '\\' on Windows). A
 // project opened by its bare name would otherwise have an empty directory,
 // and a path written "\X" in it (or an output directory "\OUT\") would
 // lead to the root of the file system instead of below the project.
@@ -31,7 +33,7 @@ std::string AbsoluteProjectDir(const std::string& localProjectFile) {
     fs::path dir = fs::absolute(fs::path(localProjectFile), ec).lexically_normal().parent_path();
     if (ec || dir.empty()) return DirectoryPart(localProjectFile);
     std::string text = dir.string();
-    if (text.back() != '/') text += '/';
+    if (text.back() != '/' && text.back() != kPathSeparator) text += kPathSeparator;
     return text;
 }
 

@@ -1,6 +1,7 @@
 // Where the settings live: $PLUMORA_CONFIG_DIR, else $XDG_CONFIG_HOME/plumora
 // (when absolute), else ~/.config/plumora (HOME, or the account's home
 // directory when HOME is unset), else ".plumora" in the current directory.
+// On Windows %APPDATA%\plumora takes the place of the XDG folders.
 // VBPLUMO3.INI, VB.INI and relative header template file names are there.
 #pragma once
 

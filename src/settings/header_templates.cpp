@@ -11,6 +11,7 @@
 
 #include "host/command_host.h"
 #include "io/atomic_write.h"
+#include "io/paths.h"
 #include "io/read_open.h"
 #include "settings/config_dir.h"
 #include "settings/option_set.h"
@@ -55,7 +56,7 @@ void LoadOneTemplate(ICommandHost& host, const std::string& name, const char* fa
 }  // namespace
 
 std::string ResolveTemplatePath(const std::string& name) {
-    if (name.empty() || name.front() == '/') return name;
+    if (name.empty() || IsLocalAbsolutePath(name)) return name;
     std::string relative = name;
     for (char& c : relative) {
         if (c == '\\') c = '/';

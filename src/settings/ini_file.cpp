@@ -78,7 +78,7 @@ std::string_view RawValue(std::string_view line, std::size_t equals) {
 }
 
 // The text to put after "=" so that RawValue gives `value` back.
-std::string EncodeValue(std::string_view value) {
+std::string EncodeValueText(std::string_view value) {
     std::string v(value);
     for (char& c : v) {
         if (c == '\r' || c == '\n' || c == '\0') c = ' ';
@@ -125,6 +125,8 @@ bool ReadFileBytes(const std::string& path, std::string& bytes, bool& missing, s
 }
 
 }  // namespace
+
+std::string EncodeIniValue(std::string_view value) { return EncodeValueText(value); }
 
 bool TIniFile::Load() {
     lines_.clear();
@@ -214,7 +216,7 @@ bool TIniFile::ReadBool(std::string_view section, std::string_view key, bool def
 }
 
 void TIniFile::WriteString(std::string_view section, std::string_view key, std::string_view value) {
-    std::string encoded = EncodeValue(value);
+    std::string encoded = EncodeIniValue(value);
     TSpan span = FindSection(section);
     if (span.Header == std::string::npos) {
         if (!lines_.empty() && !Trim(lines_.back()).empty()) lines_.emplace_back();

@@ -79,6 +79,10 @@ private:
     std::string loadError_;
 };
 
+// The text to write after "=" so that a reader gives `value` back (quoted
+// when it has blanks at either end or is itself enclosed in quotes).
+std::string EncodeIniValue(std::string_view value);
+
 // The integer encoding on its own: "0x"/"0X" (longer than 2 characters) or "$"
 // prefix is hexadecimal, otherwise decimal; nullopt for anything else.
 std::optional<int> ParseIniInteger(std::string_view text);

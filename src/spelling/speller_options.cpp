@@ -41,6 +41,13 @@ void TSpellerOptions::Load(const TIniFile& ini) {
     }
 }
 
+void TSpellerOptions::LoadPresent(const TIniFile& ini) {
+    if (const auto language = ini.Value(kSection, kLanguage); language && !language->empty())
+        Language = *language;
+    if (ini.Value(kSection, kAllCaps)) CheckAllCaps = ini.ReadBool(kSection, kAllCaps, CheckAllCaps);
+    if (ini.Value(kSection, kDigits)) CheckWithDigits = ini.ReadBool(kSection, kDigits, CheckWithDigits);
+}
+
 void TSpellerOptions::Save(TIniFile& ini) const {
     ini.WriteString(kSection, kLanguage, Language);
     ini.WriteBool(kSection, kAllCaps, CheckAllCaps);

@@ -24,6 +24,10 @@ struct TSpellerOptions {
     bool Uses(const std::string& dictionaryName) const;
 
     void Load(const TIniFile& ini);
+    // Takes only the keys that `ini` holds (the language and which words are
+    // checked), leaving the rest: for a project style file over the user's
+    // own settings. The custom dictionaries stay the user's.
+    void LoadPresent(const TIniFile& ini);
     void Save(TIniFile& ini) const;
 
     friend bool operator==(const TSpellerOptions&, const TSpellerOptions&) = default;

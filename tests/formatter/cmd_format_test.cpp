@@ -30,7 +30,7 @@ CliResult RunCli(const std::string& arguments, const std::string& configDir) {
     return r;
 }
 
-const char* const kModule = "Attribute VB_Name = \"M\"\nSub S()\nx = 1\nEnd Sub\n";
+const char* const kModule = "Attribute VB_Name = \"M\"\r\nSub S()\r\nx = 1\r\nEnd Sub\r\n";
 const char* const kStyled =
     // The inserted line's comment is placed like any in-line comment: column 41.
     "Attribute VB_Name = \"M\"\r\nOption Explicit                         'Force all variables to be declared "
@@ -94,7 +94,7 @@ TEST(CliFormat, BadInputIsReportedAndTheOtherFilesAreStillStyled) {
 
 TEST(CliFormat, FormsAreRecognisedByTheirExtension) {
     TempDir dir;
-    const std::string form = "VERSION 5.00\nBegin VB.Form F\n   Caption = \"x\"\nEnd\n";
+    const std::string form = "VERSION 5.00\r\nBegin VB.Form F\r\n   Caption = \"x\"\r\nEnd\r\n";
     std::string file = dir.Write("F.FRM", form);
     CliResult r = RunCli("format '" + file + "'", dir.Str());
     EXPECT_EQ(r.Status, 0);

@@ -106,5 +106,21 @@ TEST_F(CliSpell, StyleAndFormatWithSpellCheckingPointToSpell) {
     EXPECT_NE(r.Out.find("Recieve"), std::string::npos) << "nothing was corrected";
 }
 
+TEST_F(CliSpell, AProjectStyleFileSetsTheTeamsSpellerOptions) {
+    // Words in capitals are passed over unless the settings say otherwise.
+    const std::string file = dir.Write("repo/src/Caps.bas", "' RECIEVE the list\r\n");
+    EXPECT_EQ(Run({"--no-suggestions", file}).Exit, 0);
+    dir.Write("repo/.plumora.ini", "[VCSpeller]\r\nCheckAllCaps=1\r\n");
+    auto r = Run({"--no-suggestions", file});
+    EXPECT_EQ(r.Exit, 1) << r.Err;
+    EXPECT_EQ(r.Out, file + ":1:3: RECIEVE\n");
+    // The style file's dictionary, and --dictionary over it.
+    dir.Write("repo/.plumora.ini", "[VCSpeller]\r\nLanguage=xx_XX\r\n");
+    r = Run({file});
+    EXPECT_EQ(r.Exit, 2);
+    EXPECT_NE(r.Err.find("xx_XX"), std::string::npos) << r.Err;
+    EXPECT_EQ(Run({"--dictionary", "en_US", file}).Exit, 0);
+}
+
 }  // namespace
 }  // namespace plumora

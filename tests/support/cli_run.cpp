@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdio>
 #include <cstdlib>
 
 #include "support/temp_dir.h"
@@ -21,7 +22,7 @@ namespace {
 
 CliRun RunShellCli(const std::string& prefix, const std::vector<std::string>& args,
                    const std::string& scratchDir, const std::string& configDir,
-                   const std::string& stdoutTo) {
+                   const std::string& stdoutTo, const std::string& stdinFrom = "/dev/null") {
     // A program that blocks (on a FIFO, say) fails its test instead of
     // hanging the suite: exit status 124.
     std::string command = prefix + "timeout -k 5 120 env ";
@@ -30,7 +31,7 @@ CliRun RunShellCli(const std::string& prefix, const std::vector<std::string>& ar
     for (const auto& a : args) command += " " + ShellQuote(a);
     const std::string out = stdoutTo.empty() ? scratchDir + "/stdout.txt" : stdoutTo;
     const std::string err = scratchDir + "/stderr.txt";
-    command += " >" + ShellQuote(out) + " 2>" + ShellQuote(err) + " </dev/null";
+    command += " >" + ShellQuote(out) + " 2>" + ShellQuote(err) + " <" + ShellQuote(stdinFrom);
     const int status = std::system(command.c_str());
     CliRun run;
     run.Exit = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
@@ -44,6 +45,18 @@ CliRun RunShellCli(const std::string& prefix, const std::vector<std::string>& ar
 CliRun RunCli(const std::vector<std::string>& args, const std::string& scratchDir,
               const std::string& configDir, const std::string& stdoutTo) {
     return RunShellCli("", args, scratchDir, configDir, stdoutTo);
+}
+
+CliRun RunCliWithInput(const std::vector<std::string>& args, const std::string& input,
+                       const std::string& scratchDir, const std::string& configDir) {
+    const std::string in = scratchDir + "/stdin.txt";
+    {
+        std::FILE* f = std::fopen(in.c_str(), "wb");
+        if (!f) return CliRun{};
+        std::fwrite(input.data(), 1, input.size(), f);
+        std::fclose(f);
+    }
+    return RunShellCli("", args, scratchDir, configDir, "", in);
 }
 
 CliRun RunCliIn(const std::string& cwd, const std::vector<std::string>& args,

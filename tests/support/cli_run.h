@@ -23,6 +23,10 @@ std::string ShellQuote(const std::string& s);
 CliRun RunCli(const std::vector<std::string>& args, const std::string& scratchDir,
               const std::string& configDir = "", const std::string& stdoutTo = "");
 
+// RunCli with `input` as its standard input.
+CliRun RunCliWithInput(const std::vector<std::string>& args, const std::string& input,
+                       const std::string& scratchDir, const std::string& configDir = "");
+
 // RunCli started in the directory `cwd`, as a user who changed into it.
 CliRun RunCliIn(const std::string& cwd, const std::vector<std::string>& args,
                 const std::string& scratchDir, const std::string& configDir = "");
