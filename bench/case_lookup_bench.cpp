@@ -65,68 +65,59 @@ const std::string& MismatchedProject() {
 }
 
 
-bool Open(plumora::TAppState& app, plumora::TOptionSet& options, plumora::TQuietRunHost& host) {
-    return plumora::OpenProject(app, options, host, MismatchedProject()) &&
-           app.Project->FileCount() == kFiles;
-}
-
-void BM_ListMismatchedProject(benchmark::State& state) {
+// Opens the project afresh (untimed but for `timeOpen`) and hands it to
+// `step`, which returns an error text or nothing; reports files per second.
+template <class Step>
+void Measure(benchmark::State& state, bool timeOpen, Step step) {
     MismatchedProject();  // made before the clock runs
     for (auto _ : state) {
+        if (!timeOpen) state.PauseTiming();
         plumora::TAppState app;
         plumora::TOptionSet options;
         plumora::TQuietRunHost host;
-        if (!Open(app, options, host)) {
+        if (!plumora::OpenProject(app, options, host, MismatchedProject()) ||
+            app.Project->FileCount() != kFiles) {
             state.SkipWithError("the project did not open with every file");
+            return;
+        }
+        if (!timeOpen) state.ResumeTiming();
+        if (const char* error = step(app, options, host)) {
+            state.SkipWithError(error);
             return;
         }
     }
     state.counters["files/s"] = benchmark::Counter(kFiles, benchmark::Counter::kIsIterationInvariantRate);
+}
+
+void BM_ListMismatchedProject(benchmark::State& state) {
+    Measure(state, true, [](plumora::TAppState&, plumora::TOptionSet&,
+                            plumora::TQuietRunHost&) -> const char* { return nullptr; });
 }
 BENCHMARK(BM_ListMismatchedProject)->Unit(benchmark::kMillisecond)->UseRealTime()->Repetitions(5)->ReportAggregatesOnly(true);
 
 void BM_CheckMismatchedProject(benchmark::State& state) {
-    MismatchedProject();
-    for (auto _ : state) {
-        state.PauseTiming();
-        plumora::TAppState app;
-        plumora::TOptionSet options;
-        plumora::TQuietRunHost host;
-        if (!Open(app, options, host)) {
-            state.SkipWithError("the project did not open with every file");
-            return;
-        }
-        state.ResumeTiming();
-        plumora::TCheckReport report =
-            plumora::CheckProject(*app.Project, options, app.VBTabStops, &host);
-        if (report.Changed.size() != kFiles) {
-            state.SkipWithError("the dry run did not style every file");
-            return;
-        }
-    }
-    state.counters["files/s"] = benchmark::Counter(kFiles, benchmark::Counter::kIsIterationInvariantRate);
+    Measure(state, false,
+            [](plumora::TAppState& app, plumora::TOptionSet& options,
+               plumora::TQuietRunHost& host) -> const char* {
+                const plumora::TCheckReport report =
+                    plumora::CheckProject(*app.Project, options, app.VBTabStops, &host);
+                return report.Changed.size() == kFiles ? nullptr
+                                                       : "the dry run did not style every file";
+            });
 }
 BENCHMARK(BM_CheckMismatchedProject)->Unit(benchmark::kMillisecond)->UseRealTime()->Repetitions(5)->ReportAggregatesOnly(true);
 
 void BM_StyleMismatchedProject(benchmark::State& state) {
-    MismatchedProject();
-    for (auto _ : state) {
-        state.PauseTiming();
-        plumora::TAppState app;
-        plumora::TOptionSet options;
-        plumora::TQuietRunHost host;
-        if (!Open(app, options, host)) {
-            state.SkipWithError("the project did not open with every file");
-            return;
-        }
-        state.ResumeTiming();
-        plumora::TRunReport report = plumora::RunProcessCommand(app, options, host, nullptr);
-        if (report.Outcome != plumora::TRunOutcome::Completed || report.Styled.size() != kFiles) {
-            state.SkipWithError("the run did not complete");
-            return;
-        }
-    }
-    state.counters["files/s"] = benchmark::Counter(kFiles, benchmark::Counter::kIsIterationInvariantRate);
+    Measure(state, false,
+            [](plumora::TAppState& app, plumora::TOptionSet& options,
+               plumora::TQuietRunHost& host) -> const char* {
+                const plumora::TRunReport report =
+                    plumora::RunProcessCommand(app, options, host, nullptr);
+                return report.Outcome == plumora::TRunOutcome::Completed &&
+                               report.Styled.size() == kFiles
+                           ? nullptr
+                           : "the run did not complete";
+            });
 }
 BENCHMARK(BM_StyleMismatchedProject)->Unit(benchmark::kMillisecond)->UseRealTime()->Repetitions(5)->ReportAggregatesOnly(true);
 
